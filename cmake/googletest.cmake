@@ -1,0 +1,10 @@
+# GoogleTest: the installed package natively; built from Debian's source package for mingw.
+if(WIN32)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+else()
+    find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)

@@ -1,0 +1,77 @@
+#include "core/mapi.h"
+
+#include <cstring>
+
+namespace mAPI {
+
+TypeMismatchError::TypeMismatchError(std::string_view text)
+    : std::invalid_argument("type mismatch: \"" + std::string(text) + "\" is not a hex number") {}
+
+OverflowError::OverflowError(std::string_view text)
+    : std::overflow_error("overflow: \"" + std::string(text) + "\" has more than 8 hex digits") {}
+
+SubscriptOutOfRangeError::SubscriptOutOfRangeError(std::int32_t index, std::size_t size)
+    : std::out_of_range("subscript out of range: word at " + std::to_string(index) + " in " +
+                        std::to_string(size) + " bytes") {}
+
+std::string HexStr8(std::int32_t value) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    auto pattern = static_cast<std::uint32_t>(value);
+    std::string text(8, '0');
+    for (int i = 7; i >= 0; --i, pattern >>= 4) {
+        text[static_cast<std::size_t>(i)] = digits[pattern & 0xF];
+    }
+    return text;
+}
+
+namespace {
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::int32_t HexToLong(std::string_view text) {
+    const auto first = text.find_first_not_of('0');
+    const std::string_view rest = first == std::string_view::npos ? "" : text.substr(first);
+    if (rest.empty()) {
+        throw TypeMismatchError(text);
+    }
+    std::uint32_t pattern = 0;
+    for (const char c : rest) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) {
+            throw TypeMismatchError(text);
+        }
+        pattern = (pattern << 4) | static_cast<std::uint32_t>(digit);
+    }
+    if (rest.size() > 8) {
+        throw OverflowError(text);
+    }
+    return static_cast<std::int32_t>(pattern);
+}
+
+std::string TrimNull(std::string_view text) {
+    const auto nul = text.find('\0');
+    return nul == std::string_view::npos ? std::string() : std::string(text.substr(0, nul));
+}
+
+std::uint16_t GetWordAt(std::span<const std::uint8_t> bytes, std::int32_t index) {
+    if (index < 0 || static_cast<std::uint64_t>(index) + 1 >= bytes.size()) {
+        throw SubscriptOutOfRangeError(index, bytes.size());
+    }
+    const auto at = static_cast<std::size_t>(index);
+    return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+}
+
+} // namespace mAPI

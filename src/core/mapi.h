@@ -1,0 +1,45 @@
+// The shared module: small stateless helpers over handles, texts and raw bytes.
+// This header is portable; the Win32-only helpers live in mapi_win.h.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace mAPI {
+
+// A text that is not a hexadecimal number (empty, blanks, suffixes, signs).
+class TypeMismatchError : public std::invalid_argument {
+  public:
+    explicit TypeMismatchError(std::string_view text);
+};
+
+// A hexadecimal number with more than 8 significant digits.
+class OverflowError : public std::overflow_error {
+  public:
+    explicit OverflowError(std::string_view text);
+};
+
+// An index outside the byte array, or one that leaves no room for the word's second byte.
+class SubscriptOutOfRangeError : public std::out_of_range {
+  public:
+    SubscriptOutOfRangeError(std::int32_t index, std::size_t size);
+};
+
+// The 32-bit pattern of value as exactly 8 upper-case hex digits ("0001002A").
+std::string HexStr8(std::int32_t value);
+
+// Reads hex digits after any leading zeros; FFFFFFFF gives -1.
+// Throws TypeMismatchError or OverflowError.
+std::int32_t HexToLong(std::string_view text);
+
+// The text before the first NUL; a text without NUL gives the empty text.
+std::string TrimNull(std::string_view text);
+
+// The little-endian unsigned word at bytes[index], bytes[index + 1].
+// Throws SubscriptOutOfRangeError.
+std::uint16_t GetWordAt(std::span<const std::uint8_t> bytes, std::int32_t index);
+
+} // namespace mAPI

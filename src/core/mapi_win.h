@@ -1,0 +1,30 @@
+// The Win32 half of the shared module: handle conversion, raw memory and window queries.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace mAPI {
+
+// Handles are 32-bit values everywhere in the program; these are the only conversions.
+std::int32_t HandleToInt(const void* handle);
+template <typename H> H IntToHandle(std::int32_t value) {
+    return reinterpret_cast<H>(static_cast<std::intptr_t>(value));
+}
+
+// The ANSI string at address, or the empty text when address is 0 or the string is not
+// wholly readable.
+std::string PtrToStr(std::uintptr_t address);
+
+// Caption through GetWindowTextA, at most maxChars characters; empty for a vanished window.
+std::string ReadWindowCaption(HWND window, int maxChars);
+
+// Class name through GetClassNameA (at most 255 characters).
+std::string ReadClassName(HWND window);
+
+// Visible, and at least partly on the screen (tested against the screen DC).
+bool IsVisibleOnScreen(HWND window);
+
+} // namespace mAPI

@@ -1,0 +1,121 @@
+#include "toolkit/app.h"
+
+#include "toolkit/form.h"
+#include "toolkit/twips.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+namespace tk {
+
+namespace {
+
+HINSTANCE g_instance = nullptr;
+
+// Shortcuts belong to the form whose window holds the focus or the message's target.
+bool TranslateFormAccelerators(MSG& message) {
+    if (message.hwnd == nullptr) {
+        return false;
+    }
+    Form* form = Form::FromWindow(GetAncestor(message.hwnd, GA_ROOT));
+    if (form == nullptr || form->Accelerators() == nullptr) {
+        return false;
+    }
+    return TranslateAcceleratorA(form->hWnd(), form->Accelerators(), &message) != 0;
+}
+
+void Dispatch(MSG& message) {
+    if (!TranslateFormAccelerators(message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+} // namespace
+
+void InitToolkit(HINSTANCE instance) {
+    g_instance = instance;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+HINSTANCE Instance() {
+    return g_instance ? g_instance : GetModuleHandleA(nullptr);
+}
+
+int ScreenDpi() {
+    static const int dpi = [] {
+        const mAPI::WindowDC screen(nullptr);
+        const int value = GetDeviceCaps(screen.get(), LOGPIXELSX);
+        return value > 0 ? value : 96;
+    }();
+    return dpi;
+}
+
+int ToPixels(int twips) {
+    return TwipsToPixels(twips, ScreenDpi());
+}
+
+int ToTwips(int pixels) {
+    return PixelsToTwips(pixels, ScreenDpi());
+}
+
+COLORREF ResolveColor(std::uint32_t color) {
+    if (color & 0x80000000u) {
+        return GetSysColor(static_cast<int>(color & 0xFF));
+    }
+    return static_cast<COLORREF>(color);
+}
+
+mAPI::Font CreateFont(const char* face, double points, bool bold) {
+    LOGFONTA font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(points * ScreenDpi() / 72.0));
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    return mAPI::Font(CreateFontIndirectA(&font));
+}
+
+HCURSOR CursorFor(MousePointer pointer, HCURSOR custom) {
+    switch (pointer) {
+    case MousePointer::Hourglass:
+        return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+    case MousePointer::NoDrop:
+        return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_NO));
+    case MousePointer::Custom:
+        return custom;
+    case MousePointer::Default:
+        break;
+    }
+    return nullptr;
+}
+
+void DoEvents() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Dispatch(message);
+    }
+}
+
+void RunMessageLoop(const std::function<bool()>& done) {
+    MSG message;
+    while (!done()) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+            }
+            return;
+        }
+        Dispatch(message);
+    }
+}
+
+} // namespace tk

@@ -1,0 +1,42 @@
+// Process-wide services of the form library: start-up, screen metrics, colours, fonts,
+// the message loop and the mouse pointer.
+#pragma once
+
+#include "core/handles.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tk {
+
+enum class MousePointer : int { Default = 0, Hourglass = 11, NoDrop = 12, Custom = 99 };
+
+// Registers our window classes and the common controls. Call once before creating forms.
+void InitToolkit(HINSTANCE instance);
+HINSTANCE Instance();
+
+int ScreenDpi();
+int ToPixels(int twips);
+int ToTwips(int pixels);
+
+// Colours as forms give them: an RGB value, or 0x80000000 plus a system colour index.
+COLORREF ResolveColor(std::uint32_t color);
+constexpr std::uint32_t SystemColor(int index) {
+    return 0x80000000u | static_cast<std::uint32_t>(index);
+}
+
+mAPI::Font CreateFont(const char* face, double points, bool bold = false);
+
+// The cursor that stands for a pointer value; nullptr for the default.
+HCURSOR CursorFor(MousePointer pointer, HCURSOR custom = nullptr);
+
+// Lets every message already waiting be handled, then returns.
+void DoEvents();
+
+// Pumps messages until done() answers true or WM_QUIT arrives (which is posted again).
+void RunMessageLoop(const std::function<bool()>& done);
+
+} // namespace tk

@@ -1,0 +1,71 @@
+#include "toolkit/control.h"
+
+#include "toolkit/app.h"
+#include "toolkit/form.h"
+
+namespace tk {
+
+RECT Control::PixelRect() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int Control::Left() const {
+    return hwnd_ ? ToTwips(PixelRect().left) : design_.left;
+}
+
+int Control::Top() const {
+    return hwnd_ ? ToTwips(PixelRect().top) : design_.top;
+}
+
+int Control::Width() const {
+    if (!hwnd_) {
+        return design_.width;
+    }
+    const RECT rect = PixelRect();
+    return ToTwips(rect.right - rect.left);
+}
+
+int Control::Height() const {
+    if (!hwnd_) {
+        return design_.height;
+    }
+    const RECT rect = PixelRect();
+    return ToTwips(rect.bottom - rect.top);
+}
+
+void Control::Move(int left, int top, int width, int height) {
+    design_ = {left, top, width, height};
+    if (hwnd_) {
+        MoveWindow(hwnd_, ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height), TRUE);
+    }
+}
+
+void Control::SetWidth(int width) {
+    Move(Left(), Top(), width, Height());
+}
+
+void Control::SetHeight(int height) {
+    Move(Left(), Top(), Width(), height);
+}
+
+bool Control::OnNotify(NMHDR&, LRESULT&) {
+    return false;
+}
+
+void Control::OnCommand(WORD) {}
+
+void Control::OnParentResized() {}
+
+HWND Control::CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle,
+                          const char* text) {
+    hwnd_ = CreateWindowExA(exStyle, className, text, WS_CHILD | style, ToPixels(design_.left),
+                            ToPixels(design_.top), ToPixels(design_.width),
+                            ToPixels(design_.height), parent.hWnd(), nullptr, Instance(), nullptr);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(parent.DefaultFont()), FALSE);
+    return hwnd_;
+}
+
+} // namespace tk

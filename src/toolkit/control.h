@@ -1,0 +1,52 @@
+// Base of the thin, non-owning control wrappers. A control knows its design place in twips
+// and is created as a child of its form when the form loads.
+#pragma once
+
+#include "toolkit/twips.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace tk {
+
+class Form;
+
+class Control {
+  public:
+    explicit Control(TwipsRect design) : design_(design) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    HWND hWnd() const { return hwnd_; }
+
+    // Place in the parent's client area, in twips.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int left, int top, int width, int height);
+    void SetWidth(int width);
+    void SetHeight(int height);
+
+    // Called by the form: build the window, react to its notifications, forget it.
+    virtual void Create(Form& parent) = 0;
+    virtual bool OnNotify(NMHDR& header, LRESULT& result);
+    virtual void OnCommand(WORD code);
+    virtual void OnParentResized();
+    void Detach() { hwnd_ = nullptr; }
+
+  protected:
+    HWND CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle = 0,
+                     const char* text = "");
+    const TwipsRect& Design() const { return design_; }
+
+  private:
+    RECT PixelRect() const;
+
+    TwipsRect design_;
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace tk

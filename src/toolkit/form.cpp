@@ -1,0 +1,314 @@
+#include "toolkit/form.h"
+
+#include "core/loaded_forms.h"
+#include "toolkit/control.h"
+#include "toolkit/menu.h"
+
+#include <algorithm>
+
+namespace tk {
+
+namespace {
+
+constexpr char kFormClass[] = "Vantry.Form";
+constexpr char kFormProperty[] = "Vantry.Form";
+
+void RegisterFormClass(WNDPROC procedure) {
+    static const bool registered = [procedure] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = Instance();
+        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kFormClass;
+        return RegisterClassExA(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+} // namespace
+
+Form::Form(FormDesign design) : design_(std::move(design)) {}
+
+Form::~Form() {
+    // The derived form's controls are gone by now; the window must not reach them.
+    controls_.clear();
+    menu_ = nullptr;
+    if (hwnd_) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+Form* Form::FromWindow(HWND window) {
+    return window ? static_cast<Form*>(GetPropA(window, kFormProperty)) : nullptr;
+}
+
+void Form::AddControl(Control& control) {
+    controls_.push_back(&control);
+}
+
+void Form::SetMenu(MenuBar& menu) {
+    menu_ = &menu;
+}
+
+HACCEL Form::Accelerators() const {
+    return menu_ ? menu_->Accelerators() : nullptr;
+}
+
+void Form::Load() {
+    if (!IsLoaded()) {
+        Create(nullptr);
+    }
+}
+
+void Form::Create(HWND owner) {
+    RegisterFormClass(&Form::WindowProc);
+    const bool sizable = design_.border == BorderStyle::Sizable;
+    const DWORD style = WS_CLIPCHILDREN |
+                        (sizable ? WS_OVERLAPPEDWINDOW : WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    const DWORD exStyle = sizable ? 0 : WS_EX_DLGMODALFRAME;
+    HMENU menu = menu_ ? menu_->Build() : nullptr;
+    RECT frame{0, 0, ToPixels(design_.clientWidth), ToPixels(design_.clientHeight)};
+    AdjustWindowRectEx(&frame, style, menu != nullptr, exStyle);
+
+    font_ = CreateFont("Tahoma", 8.25);
+    CreateWindowExA(exStyle, kFormClass, design_.caption.c_str(), style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner, menu,
+                    Instance(), this);
+    if (!hwnd_) {
+        if (menu) {
+            DestroyMenu(menu);
+        }
+        return;
+    }
+    mAPI::LoadedForms::Add(*this);
+    for (Control* control : controls_) {
+        control->Create(*this);
+    }
+    Form_Load();
+    if (IsLoaded()) {
+        Form_Resize();
+    }
+}
+
+void Form::Show(const Form* owner) {
+    HWND ownerWindow = owner ? owner->hWnd() : nullptr;
+    if (!IsLoaded()) {
+        Create(ownerWindow);
+    } else if (ownerWindow) {
+        SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
+    }
+    if (IsLoaded()) {
+        ShowWindow(hwnd_, SW_SHOW);
+    }
+}
+
+void Form::ShowModal(const Form* owner) {
+    HWND ownerWindow = owner ? owner->hWnd() : nullptr;
+    Show(owner);
+    if (!IsLoaded()) {
+        return;
+    }
+    if (ownerWindow) {
+        EnableWindow(ownerWindow, FALSE);
+    }
+    RunMessageLoop([this] { return !IsLoaded(); });
+    if (ownerWindow) {
+        EnableWindow(ownerWindow, TRUE);
+        SetActiveWindow(ownerWindow);
+    }
+}
+
+bool Form::Unload() {
+    if (!IsLoaded() || unloading_) {
+        return true;
+    }
+    if (Form_QueryUnload()) {
+        return false;
+    }
+    unloading_ = true;
+    Form_Unload();
+    // An owner disabled by a modal loop must be usable again before we go, or the system
+    // activates some other program's window.
+    if (HWND owner = GetWindow(hwnd_, GW_OWNER); owner && !IsWindowEnabled(owner)) {
+        EnableWindow(owner, TRUE);
+    }
+    DestroyWindow(hwnd_);
+    unloading_ = false;
+    return true;
+}
+
+void Form::Destroyed() {
+    mAPI::LoadedForms::Remove(*this);
+    for (Control* control : controls_) {
+        control->Detach();
+    }
+    if (menu_) {
+        menu_->Detach();
+    }
+    RemovePropA(hwnd_, kFormProperty);
+    hwnd_ = nullptr;
+}
+
+std::string Form::Caption() const {
+    if (!hwnd_) {
+        return design_.caption;
+    }
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Form::SetCaption(const std::string& caption) {
+    design_.caption = caption;
+    if (hwnd_) {
+        SetWindowTextA(hwnd_, caption.c_str());
+    }
+}
+
+void Form::SetIcon(HICON big, HICON small) {
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+int Form::ScaleWidth() const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return ToTwips(client.right);
+}
+
+int Form::ScaleHeight() const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return ToTwips(client.bottom);
+}
+
+int Form::Left() const {
+    return ToTwips(WindowRectOf(hwnd_).left);
+}
+
+int Form::Top() const {
+    return ToTwips(WindowRectOf(hwnd_).top);
+}
+
+int Form::Width() const {
+    const RECT rect = WindowRectOf(hwnd_);
+    return ToTwips(rect.right - rect.left);
+}
+
+int Form::Height() const {
+    const RECT rect = WindowRectOf(hwnd_);
+    return ToTwips(rect.bottom - rect.top);
+}
+
+void Form::Move(int left, int top) {
+    SetWindowPos(hwnd_, nullptr, ToPixels(left), ToPixels(top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetPointer(MousePointer pointer) {
+    pointer_ = pointer;
+    if (!hwnd_) {
+        return;
+    }
+    // Show the change now, not at the next mouse move: a long operation may follow at once.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    HWND under = WindowFromPoint(cursor);
+    if (under && GetAncestor(under, GA_ROOT) == hwnd_) {
+        SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
+}
+
+bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+Control* Form::ControlFromWindow(HWND window) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [window](Control* c) { return c->hWnd() == window; });
+    return found == controls_.end() ? nullptr : *found;
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form->hwnd_ = window;
+        SetPropA(window, kFormProperty, form);
+    }
+    Form* form = FromWindow(window);
+    if (!form) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    // An exception must never unwind through the system's code.
+    try {
+        return form->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = hwnd_;
+    LRESULT result = 0;
+    if (OnMessage(message, wParam, lParam, result)) {
+        return result;
+    }
+    switch (message) {
+    case WM_SIZE:
+        for (Control* control : controls_) {
+            if (control->hWnd()) {
+                control->OnParentResized();
+            }
+        }
+        if (mAPI::IsFormLoaded(*this)) {
+            Form_Resize();
+        }
+        return 0;
+    case WM_COMMAND:
+        if (lParam != 0) {
+            if (Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam))) {
+                control->OnCommand(HIWORD(wParam));
+                return 0;
+            }
+        } else if (menu_ && menu_->Dispatch(LOWORD(wParam))) {
+            return 0;
+        }
+        break;
+    case WM_NOTIFY: {
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        if (Control* control = ControlFromWindow(header.hwndFrom)) {
+            if (control->OnNotify(header, result)) {
+                return result;
+            }
+        }
+        break;
+    }
+    case WM_SETCURSOR:
+        if (pointer_ != MousePointer::Default) {
+            SetCursor(CursorFor(pointer_));
+            return TRUE;
+        }
+        break;
+    case WM_CLOSE:
+        Unload();
+        return 0;
+    case WM_DESTROY:
+        Destroyed();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace tk

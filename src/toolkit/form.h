@@ -1,0 +1,96 @@
+// A top-level form: created from a design, shown modeless or modal, unloaded through
+// QueryUnload. Loaded forms are listed in mAPI::LoadedForms.
+#pragma once
+
+#include "core/handles.h"
+#include "toolkit/app.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class Control;
+class MenuBar;
+
+enum class BorderStyle { Sizable, FixedDialog };
+
+struct FormDesign {
+    std::string caption;
+    int clientWidth = 0; // twips
+    int clientHeight = 0;
+    BorderStyle border = BorderStyle::Sizable;
+};
+
+class Form {
+  public:
+    explicit Form(FormDesign design);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND hWnd() const { return hwnd_; }
+    bool IsLoaded() const { return hwnd_ != nullptr; }
+
+    // Creates the window and its controls and runs Form_Load; a loaded form stays as it is.
+    void Load();
+    // Loads if needed and shows modeless, owned by owner (nullptr: no owner).
+    void Show(const Form* owner = nullptr);
+    // Loads if needed, disables the owner and handles messages until the form unloads.
+    void ShowModal(const Form* owner);
+    // Asks Form_QueryUnload, then destroys the window. Returns false when the form refused.
+    bool Unload();
+
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+    void SetIcon(HICON big, HICON small);
+
+    // Inner size in twips.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+    // Outer place in twips, screen coordinates.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int left, int top);
+
+    MousePointer Pointer() const { return pointer_; }
+    void SetPointer(MousePointer pointer);
+
+    HFONT DefaultFont() const { return font_.get(); }
+    HACCEL Accelerators() const;
+
+    static Form* FromWindow(HWND window);
+
+  protected:
+    void AddControl(Control& control);
+    void SetMenu(MenuBar& menu);
+
+    virtual void Form_Load() {}
+    virtual void Form_Resize() {}
+    // Return true to keep the form loaded.
+    virtual bool Form_QueryUnload() { return false; }
+    virtual void Form_Unload() {}
+    // Messages the form wants before the default handling; return true when handled.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Create(HWND owner);
+    void Destroyed();
+    Control* ControlFromWindow(HWND window) const;
+
+    FormDesign design_;
+    std::vector<Control*> controls_;
+    MenuBar* menu_ = nullptr;
+    mAPI::Font font_;
+    HWND hwnd_ = nullptr;
+    MousePointer pointer_ = MousePointer::Default;
+    bool unloading_ = false;
+};
+
+} // namespace tk

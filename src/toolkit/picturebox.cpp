@@ -1,0 +1,102 @@
+#include "toolkit/picturebox.h"
+
+#include "toolkit/app.h"
+
+namespace tk {
+
+namespace {
+
+constexpr char kPictureClass[] = "Vantry.PictureBox";
+constexpr char kPictureProperty[] = "Vantry.PictureBox";
+
+} // namespace
+
+PictureBox::PictureBox(TwipsRect design, std::uint32_t backColor, bool visible)
+    : Control(design), backColor_(backColor), visible_(visible) {}
+
+PictureBox::~PictureBox() {
+    ReleaseSurface();
+}
+
+void PictureBox::ReleaseSurface() {
+    if (dc_ && initialBitmap_) {
+        SelectObject(dc_.get(), initialBitmap_);
+    }
+    initialBitmap_ = nullptr;
+    dc_.reset();
+    bitmap_.reset();
+}
+
+void PictureBox::Create(Form& parent) {
+    static const bool registered = [] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &PictureBox::WindowProc;
+        windowClass.hInstance = Instance();
+        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        windowClass.lpszClassName = kPictureClass;
+        return RegisterClassExA(&windowClass) != 0;
+    }();
+    (void)registered;
+
+    HWND window = CreateChild(parent, kPictureClass, visible_ ? WS_VISIBLE : 0);
+    SetPropA(window, kPictureProperty, this);
+    RECT client{};
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+
+    ReleaseSurface();
+    const mAPI::WindowDC screen(nullptr);
+    bitmap_ = mAPI::Bitmap(CreateCompatibleBitmap(screen.get(), width_, height_));
+    dc_ = mAPI::MemoryDC(CreateCompatibleDC(screen.get()));
+    initialBitmap_ = SelectObject(dc_.get(), bitmap_.get());
+    Cls();
+}
+
+void PictureBox::Cls() {
+    const RECT all{0, 0, width_, height_};
+    const mAPI::Brush background(CreateSolidBrush(ResolveColor(backColor_)));
+    FillRect(dc_.get(), &all, background.get());
+}
+
+void PictureBox::PSet(int x, int y, std::uint32_t color) {
+    SetPixelV(dc_.get(), x, y, ResolveColor(color));
+}
+
+COLORREF PictureBox::Point(int x, int y) const {
+    return GetPixel(dc_.get(), x, y);
+}
+
+void PictureBox::Refresh() {
+    if (hWnd()) {
+        InvalidateRect(hWnd(), nullptr, FALSE);
+        UpdateWindow(hWnd());
+    }
+}
+
+LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* picture = static_cast<PictureBox*>(GetPropA(window, kPictureProperty));
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        if (picture && picture->dc_) {
+            BitBlt(dc, 0, 0, picture->width_, picture->height_, picture->dc_.get(), 0, 0,
+                   SRCCOPY);
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        RemovePropA(window, kPictureProperty);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace tk

@@ -1,0 +1,133 @@
+#include "toolkit/treeview.h"
+
+#include "toolkit/imagelist.h"
+
+namespace tk {
+
+void TreeView::Create(Form& parent) {
+    Clear();
+    CreateChild(parent, WC_TREEVIEWA,
+                WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+                    TVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE);
+}
+
+void TreeView::SetImageList(const ImageList& images) {
+    TreeView_SetImageList(hWnd(), images.Handle(), TVSIL_NORMAL);
+}
+
+HTREEITEM TreeView::Add(std::string_view relativeKey, std::string key, const std::string& text,
+                        int image) {
+    if (Exists(key)) {
+        return nullptr;
+    }
+    HTREEITEM parent = TVI_ROOT;
+    if (!relativeKey.empty()) {
+        parent = Find(relativeKey);
+        if (!parent) {
+            return nullptr;
+        }
+    }
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.iImage = image - 1; // forms count images from 1
+    insert.item.iSelectedImage = image - 1;
+    insert.item.lParam = static_cast<LPARAM>(keys_.size());
+    auto* item = reinterpret_cast<HTREEITEM>(
+        SendMessageA(hWnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    if (!item) {
+        return nullptr;
+    }
+    items_.emplace(key, item);
+    keys_.push_back(std::move(key));
+    order_.push_back(item);
+    return item;
+}
+
+HTREEITEM TreeView::Find(std::string_view key) const {
+    const auto found = items_.find(key);
+    return found == items_.end() ? nullptr : found->second;
+}
+
+void TreeView::Clear() {
+    if (hWnd()) {
+        TreeView_DeleteAllItems(hWnd());
+    }
+    items_.clear();
+    keys_.clear();
+    order_.clear();
+}
+
+void TreeView::SetExpanded(HTREEITEM node, bool expanded) {
+    TreeView_Expand(hWnd(), node, expanded ? TVE_EXPAND : TVE_COLLAPSE);
+    // A node without children yet ignores TVM_EXPAND; the state flag still makes the
+    // children it gets later show.
+    TreeView_SetItemState(hWnd(), node, expanded ? TVIS_EXPANDED : 0, TVIS_EXPANDED);
+}
+
+bool TreeView::Expanded(HTREEITEM node) const {
+    return (TreeView_GetItemState(hWnd(), node, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+bool TreeView::SelectByKey(std::string_view key) {
+    HTREEITEM item = Find(key);
+    return item && TreeView_SelectItem(hWnd(), item);
+}
+
+std::optional<std::string> TreeView::SelectedKey() const {
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = TreeView_GetSelection(hWnd());
+    if (!item.hItem || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+        return std::nullopt;
+    }
+    const auto index = static_cast<std::size_t>(item.lParam);
+    return index < keys_.size() ? std::optional(keys_[index]) : std::nullopt;
+}
+
+void TreeView::OnClick() {
+    // A click that changed the selection has raised NodeClick already.
+    const bool alreadyRaised = std::exchange(selectedByThisClick_, false);
+    DWORD position = GetMessagePos();
+    TVHITTESTINFO hit{};
+    hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    ScreenToClient(hWnd(), &hit.pt);
+    HTREEITEM item = TreeView_HitTest(hWnd(), &hit);
+    if (!alreadyRaised && item && (hit.flags & TVHT_ONITEM) &&
+        item == TreeView_GetSelection(hWnd()) && NodeClick) {
+        NodeClick();
+    }
+}
+
+bool TreeView::OnNotify(NMHDR& header, LRESULT& result) {
+    result = 0;
+    switch (header.code) {
+    case TVN_SELCHANGEDA:
+    case TVN_SELCHANGEDW: {
+        // Selection from code comes with TVC_UNKNOWN; only the user's raises the event.
+        const UINT action = reinterpret_cast<NMTREEVIEWA&>(header).action;
+        if (action == TVC_BYMOUSE || action == TVC_BYKEYBOARD) {
+            selectedByThisClick_ = action == TVC_BYMOUSE;
+            if (NodeClick) {
+                NodeClick();
+            }
+        }
+        return true;
+    }
+    case NM_CLICK:
+        OnClick();
+        return true;
+    case NM_DBLCLK:
+        if (DblClick) {
+            DblClick();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tk

@@ -1,0 +1,65 @@
+// A tree view whose nodes are found by unique text keys, as the forms address them.
+#pragma once
+
+#include "toolkit/control.h"
+
+#include <commctrl.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tk {
+
+class ImageList;
+
+class TreeView : public Control {
+  public:
+    using Control::Control;
+    void Create(Form& parent) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+
+    void SetImageList(const ImageList& images);
+
+    // Adds a node as the last child of the node with relativeKey (top level when empty).
+    // Returns nullptr when the key is taken or the relative is missing.
+    HTREEITEM Add(std::string_view relativeKey, std::string key, const std::string& text,
+                  int image);
+    HTREEITEM Find(std::string_view key) const;
+    bool Exists(std::string_view key) const { return Find(key) != nullptr; }
+    void Clear();
+    std::size_t Count() const { return order_.size(); }
+    // Nodes in the order they were added.
+    const std::vector<HTREEITEM>& Nodes() const { return order_; }
+
+    void SetExpanded(HTREEITEM node, bool expanded);
+    bool Expanded(HTREEITEM node) const;
+
+    // Selecting from code raises no NodeClick.
+    bool SelectByKey(std::string_view key);
+    std::optional<std::string> SelectedKey() const;
+
+    // Raised when the user selects a node, or clicks the node that is already selected.
+    std::function<void()> NodeClick;
+    std::function<void()> DblClick;
+
+  private:
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const {
+            return std::hash<std::string_view>{}(key);
+        }
+    };
+
+    void OnClick();
+
+    std::unordered_map<std::string, HTREEITEM, KeyHash, std::equal_to<>> items_;
+    std::vector<std::string> keys_; // indexed by each item's lParam
+    std::vector<HTREEITEM> order_;
+    bool selectedByThisClick_ = false;
+};
+
+} // namespace tk

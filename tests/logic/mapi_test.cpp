@@ -1,0 +1,73 @@
+#include "core/mapi.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+
+using namespace mAPI;
+
+TEST(HexStr8, WritesTheUnsignedPatternAsEightUpperCaseDigits) {
+    EXPECT_EQ(HexStr8(0), "00000000");
+    EXPECT_EQ(HexStr8(255), "000000FF");
+    EXPECT_EQ(HexStr8(65578), "0001002A");
+    EXPECT_EQ(HexStr8(INT32_MAX), "7FFFFFFF");
+    EXPECT_EQ(HexStr8(-1), "FFFFFFFF");
+    EXPECT_EQ(HexStr8(INT32_MIN), "80000000");
+}
+
+TEST(HexToLong, ReadsDigitsAfterAnyLeadingZeros) {
+    EXPECT_EQ(HexToLong("000000FF"), 255);
+    EXPECT_EQ(HexToLong("ff"), 255);
+    EXPECT_EQ(HexToLong("0001002A"), 65578);
+    EXPECT_EQ(HexToLong("000000000123"), 291);
+    EXPECT_EQ(HexToLong("00000000000000FF"), 255);
+    EXPECT_EQ(HexToLong("8000"), 32768);
+    EXPECT_EQ(HexToLong("FFFFFFFF"), -1);
+    EXPECT_EQ(HexToLong("80000000"), INT32_MIN);
+}
+
+TEST(HexToLong, RejectsTextsThatAreNotHexNumbers) {
+    for (const char* text : {"", "0", "00000000", "12 ", "1Ah", " 1", "-1", "+1", "0x1F", "G"}) {
+        EXPECT_THROW(HexToLong(text), TypeMismatchError) << '"' << text << '"';
+    }
+}
+
+TEST(HexToLong, RejectsMoreThanEightSignificantDigits) {
+    EXPECT_THROW(HexToLong("123456789"), OverflowError);
+    EXPECT_THROW(HexToLong("0100000000"), OverflowError);
+    // A stray character is a mismatch even in a long text.
+    EXPECT_THROW(HexToLong("123456789Z"), TypeMismatchError);
+}
+
+TEST(HexToLong, InvertsHexStr8ForEveryValueButZero) {
+    for (const std::int32_t value : {1, 15, 16, 255, 65578, 0x7FFFFFFF, -1, -2, INT32_MIN,
+                                     0x10000000, 0x0F0F0F0F}) {
+        EXPECT_EQ(HexToLong(HexStr8(value)), value);
+    }
+    EXPECT_THROW(HexToLong(HexStr8(0)), TypeMismatchError);
+}
+
+TEST(TrimNull, CutsAtTheFirstNulAndNeedsOne) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(TrimNull("abc\0def\0"sv), "abc");
+    EXPECT_EQ(TrimNull("\0abc"sv), "");
+    EXPECT_EQ(TrimNull("abc"sv), "");
+    EXPECT_EQ(TrimNull(""sv), "");
+}
+
+TEST(GetWordAt, ReadsLittleEndianUnsignedWords) {
+    const std::array<std::uint8_t, 5> bytes{0x34, 0x12, 0xFF, 0xFF, 0x00};
+    EXPECT_EQ(GetWordAt(bytes, 0), 0x1234);
+    EXPECT_EQ(GetWordAt(bytes, 1), 0xFF12);
+    EXPECT_EQ(GetWordAt(bytes, 2), 65535);
+    EXPECT_EQ(GetWordAt(bytes, 3), 0x00FF);
+}
+
+TEST(GetWordAt, FailsWhenEitherByteIsOutside) {
+    const std::array<std::uint8_t, 4> bytes{1, 2, 3, 4};
+    for (const std::int32_t index : {-1, 3, 4, INT32_MAX, INT32_MIN}) {
+        EXPECT_THROW(GetWordAt(bytes, index), SubscriptOutOfRangeError) << index;
+    }
+    EXPECT_THROW(GetWordAt({}, 0), SubscriptOutOfRangeError);
+}
