@@ -2,8 +2,8 @@
 // tests can prove that an operation gives back all it took (Wine has no GetGuiResources).
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <utility>
 

@@ -22,7 +22,8 @@ std::optional<std::size_t> ReadableStringLength(std::uintptr_t address,
         }
         const auto* bytes = reinterpret_cast<const char*>(cursor);
         if (const void* nul = std::memchr(bytes, 0, end - cursor)) {
-            return (cursor - address) + static_cast<std::size_t>(static_cast<const char*>(nul) - bytes);
+            return (cursor - address) +
+                   static_cast<std::size_t>(static_cast<const char*>(nul) - bytes);
         }
         cursor = end;
     }

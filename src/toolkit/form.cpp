@@ -72,8 +72,8 @@ void Form::Load() {
 void Form::Create(HWND owner) {
     RegisterFormClass(&Form::WindowProc);
     const bool sizable = design_.border == BorderStyle::Sizable;
-    const DWORD style = WS_CLIPCHILDREN |
-                        (sizable ? WS_OVERLAPPEDWINDOW : WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    const DWORD style =
+        WS_CLIPCHILDREN | (sizable ? WS_OVERLAPPEDWINDOW : WS_POPUP | WS_CAPTION | WS_SYSMENU);
     const DWORD exStyle = sizable ? 0 : WS_EX_DLGMODALFRAME;
     HMENU menu = menu_ ? menu_->Build() : nullptr;
     RECT frame{0, 0, ToPixels(design_.clientWidth), ToPixels(design_.clientHeight)};
@@ -163,7 +163,8 @@ std::string Form::Caption() const {
         return design_.caption;
     }
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 

@@ -44,18 +44,17 @@ HMENU MenuBar::Build() {
                 const BYTE modifiers = FVIRTKEY | (item->shortcut_.ctrl ? FCONTROL : 0);
                 shortcuts.push_back({modifiers, item->shortcut_.key, static_cast<WORD>(item->id_)});
             }
-            AppendMenuA(menu, MF_STRING | (item->checked_ ? MF_CHECKED : MF_UNCHECKED),
-                        item->id_, text.c_str());
+            AppendMenuA(menu, MF_STRING | (item->checked_ ? MF_CHECKED : MF_UNCHECKED), item->id_,
+                        text.c_str());
             item->container_ = menu;
         }
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), popup.top->caption_.c_str());
         popup.top->container_ = bar;
     }
-    accelerators_ =
-        mAPI::AcceleratorTable(shortcuts.empty() ? nullptr
-                                                 : CreateAcceleratorTableA(
-                                                       shortcuts.data(),
-                                                       static_cast<int>(shortcuts.size())));
+    accelerators_ = mAPI::AcceleratorTable(
+        shortcuts.empty()
+            ? nullptr
+            : CreateAcceleratorTableA(shortcuts.data(), static_cast<int>(shortcuts.size())));
     return bar;
 }
 

@@ -84,8 +84,7 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
         if (picture && picture->dc_) {
-            BitBlt(dc, 0, 0, picture->width_, picture->height_, picture->dc_.get(), 0, 0,
-                   SRCCOPY);
+            BitBlt(dc, 0, 0, picture->width_, picture->height_, picture->dc_.get(), 0, 0, SRCCOPY);
         }
         EndPaint(window, &paint);
         return 0;

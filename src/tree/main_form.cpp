@@ -53,8 +53,8 @@ void Main::Form_Resize() {
     if (IsIconic(hWnd())) {
         return;
     }
-    const TreeExtent extent = MainTreeExtent(ScaleWidth(), ScaleHeight(), sbrState.Height(),
-                                             tvTree.Top());
+    const TreeExtent extent =
+        MainTreeExtent(ScaleWidth(), ScaleHeight(), sbrState.Height(), tvTree.Top());
     tvTree.SetWidth(extent.width);
     if (extent.height) {
         tvTree.SetHeight(*extent.height);
@@ -115,8 +115,8 @@ void Main::AddWindowNode(HWND parent, HWND window) {
         return;
     }
     if (!parent) {
-        HTREEITEM root = tvTree.Add("", std::move(key), GetWindowDisplayText(window),
-                                    kTreeLineImage);
+        HTREEITEM root =
+            tvTree.Add("", std::move(key), GetWindowDisplayText(window), kTreeLineImage);
         if (root) {
             tvTree.SetExpanded(root, true);
         }

@@ -41,8 +41,8 @@ TEST(HexToLong, RejectsMoreThanEightSignificantDigits) {
 }
 
 TEST(HexToLong, InvertsHexStr8ForEveryValueButZero) {
-    for (const std::int32_t value : {1, 15, 16, 255, 65578, 0x7FFFFFFF, -1, -2, INT32_MIN,
-                                     0x10000000, 0x0F0F0F0F}) {
+    for (const std::int32_t value :
+         {1, 15, 16, 255, 65578, 0x7FFFFFFF, -1, -2, INT32_MIN, 0x10000000, 0x0F0F0F0F}) {
         EXPECT_EQ(HexToLong(HexStr8(value)), value);
     }
     EXPECT_THROW(HexToLong(HexStr8(0)), TypeMismatchError);

@@ -1,0 +1,213 @@
+#include "core/handles.h"
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "test_windows.h"
+#include "tree/main_form.h"
+#include "tree/window_text.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using testwin::Children;
+using testwin::ReadNode;
+using vantry::Main;
+
+namespace {
+
+class TreeTest : public testing::Test {
+  protected:
+    void LoadMain() {
+        main_ = std::make_unique<Main>();
+        main_->Show();
+    }
+    HWND Tree() const { return main_->tvTree.hWnd(); }
+    HTREEITEM NodeOf(HWND window) const {
+        return main_->tvTree.Find(vantry::WindowKey(mAPI::HandleToInt(window)));
+    }
+    testwin::Node Read(HWND window) const { return ReadNode(Tree(), NodeOf(window)); }
+    HTREEITEM ParentNodeOf(HWND window) const { return TreeView_GetParent(Tree(), NodeOf(window)); }
+    void Choose(const tk::MenuItem& item) { SendMessageA(main_->hWnd(), WM_COMMAND, item.Id(), 0); }
+    // A pixel of an image as the tree draws it.
+    COLORREF ImagePixel(int image, int x, int y) const {
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 16);
+        HGDIOBJ old = SelectObject(dc, canvas);
+        ImageList_Draw(main_->imlWinIcons.Handle(), image - 1, dc, 0, 0, ILD_NORMAL);
+        const COLORREF pixel = GetPixel(dc, x, y);
+        SelectObject(dc, old);
+        DeleteObject(canvas);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return pixel;
+    }
+    std::string StatusText() const {
+        char text[256] = {};
+        SendMessageA(main_->sbrState.hWnd(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    testwin::Windows windows_;
+    std::unique_ptr<Main> main_;
+};
+
+// The window that, when asked for its caption, takes another window as its own child: the
+// tree walk meets that window a second time.
+HWND g_moveTarget = nullptr;
+LRESULT CALLBACK MoverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETTEXTLENGTH && g_moveTarget) {
+        SetParent(std::exchange(g_moveTarget, nullptr), window);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(TreeTest, TheDesktopIsTheSingleExpandedRoot) {
+    windows_.TopLevel("somebody", {10, 10, 200, 200});
+    LoadMain();
+    EXPECT_EQ(main_->Caption(), "Vantry 1.0");
+    EXPECT_EQ(StatusText(), "Ready");
+    const auto roots = testwin::Roots(Tree());
+    ASSERT_EQ(roots.size(), 1u);
+    EXPECT_EQ(roots[0], NodeOf(GetDesktopWindow()));
+    const testwin::Node root = ReadNode(Tree(), roots[0]);
+    EXPECT_TRUE(root.text.ends_with("\"\" #32769 (Desktop)")) << root.text;
+    EXPECT_EQ(root.text.substr(0, 8), mAPI::HexStr8(mAPI::HandleToInt(GetDesktopWindow())));
+    EXPECT_EQ(root.image, 1);
+    EXPECT_TRUE(root.expanded);
+    EXPECT_FALSE(Children(Tree(), roots[0]).empty());
+}
+
+TEST_F(TreeTest, TheVisibleFilterLeavesOutHiddenAndOffScreenSubtrees) {
+    HWND shown = windows_.TopLevel("shown", {100, 100, 300, 300});
+    HWND shownChild = windows_.Child(shown, "shown child");
+    HWND hidden = windows_.TopLevel("hidden", {100, 100, 300, 300}, false);
+    HWND hiddenChild = windows_.Child(hidden, "hidden child");
+    HWND away = windows_.TopLevel("away", {-32000, -32000, -31800, -31800});
+    HWND awayChild = windows_.Child(away, "away child");
+    HWND partly = windows_.TopLevel("partly", {-50, -50, 50, 50});
+    LoadMain();
+    ASSERT_TRUE(main_->mnuOnlyVisible.Checked());
+
+    EXPECT_EQ(ParentNodeOf(shown), NodeOf(GetDesktopWindow()));
+    EXPECT_EQ(ParentNodeOf(shownChild), NodeOf(shown));
+    EXPECT_NE(NodeOf(partly), nullptr);
+    for (HWND missing : {hidden, hiddenChild, away, awayChild}) {
+        EXPECT_EQ(NodeOf(missing), nullptr) << mAPI::ReadWindowCaption(missing, 100);
+    }
+
+    Choose(main_->mnuOnlyVisible);
+    EXPECT_FALSE(main_->mnuOnlyVisible.Checked());
+    EXPECT_EQ(ParentNodeOf(hiddenChild), NodeOf(hidden));
+    EXPECT_EQ(ParentNodeOf(awayChild), NodeOf(away));
+
+    Choose(main_->mnuOnlyVisible);
+    EXPECT_EQ(NodeOf(hidden), nullptr);
+    EXPECT_NE(NodeOf(shownChild), nullptr);
+}
+
+TEST_F(TreeTest, WithoutTheFilterTheTreeHasTheShapeOfTheHierarchy) {
+    HWND top = windows_.TopLevel("hidden family", {10, 10, 400, 400}, false);
+    std::vector<HWND> kids;
+    for (int i = 0; i < 4; ++i) {
+        kids.push_back(windows_.Child(top, "kid " + std::to_string(i)));
+        ShowWindow(kids.back(), i % 2 ? SW_HIDE : SW_SHOW);
+    }
+    HWND grandchild = windows_.Child(kids[1], "grandchild");
+    LoadMain();
+    Choose(main_->mnuOnlyVisible);
+
+    std::vector<HTREEITEM> expected;
+    for (HWND w = GetWindow(top, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        expected.push_back(NodeOf(w));
+    }
+    EXPECT_EQ(expected.size(), 4u);
+    EXPECT_EQ(Children(Tree(), NodeOf(top)), expected); // same windows, in Z-order
+    EXPECT_EQ(ParentNodeOf(grandchild), NodeOf(kids[1]));
+    // Only the root starts expanded.
+    EXPECT_FALSE(Read(top).expanded);
+}
+
+TEST_F(TreeTest, NodeTextsQuoteTheCaptionAndNameSystemClasses) {
+    HWND untitled = windows_.TopLevel("", {10, 10, 200, 200});
+    HWND wordy =
+        windows_.TopLevel(std::string(1000, 'a') + std::string(1000, 'b'), {10, 10, 200, 200});
+    HWND dialog = CreateWindowExA(0, "#32770", "A dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 20,
+                                  20, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    LoadMain();
+
+    EXPECT_EQ(Read(untitled).text,
+              mAPI::HexStr8(mAPI::HandleToInt(untitled)) + " \"\" " + testwin::kPlainClass);
+    const std::string shown = Read(wordy).text;
+    EXPECT_EQ(shown, mAPI::HexStr8(mAPI::HandleToInt(wordy)) + " \"" + std::string(1000, 'a') +
+                         std::string(24, 'b') + "\" " + testwin::kPlainClass);
+    EXPECT_TRUE(Read(dialog).text.ends_with("\"A dialog\" #32770 (Dialog Box)"))
+        << Read(dialog).text;
+    DestroyWindow(dialog);
+}
+
+TEST_F(TreeTest, EveryWindowWithASmallClassIconGetsAnImageOfItsOwn) {
+    HWND first = windows_.TopLevel("first icon", {10, 10, 200, 200}, true, testwin::kIconClass);
+    HWND second = windows_.TopLevel("second icon", {10, 10, 200, 200}, true, testwin::kIconClass);
+    HWND plain = windows_.TopLevel("no icon", {10, 10, 200, 200});
+    LoadMain();
+
+    const int firstImage = Read(first).image;
+    const int secondImage = Read(second).image;
+    EXPECT_GT(firstImage, 1);
+    EXPECT_GT(secondImage, 1);
+    EXPECT_NE(firstImage, secondImage);
+    EXPECT_EQ(Read(plain).image, 1);
+
+    // The image holds the icon as drawn, and image 1 the dotted line.
+    EXPECT_EQ(ImagePixel(firstImage, 8, 8), testwin::kIconColor);
+    EXPECT_EQ(ImagePixel(secondImage, 15, 15), testwin::kIconColor);
+    EXPECT_EQ(ImagePixel(1, 0, 8), GetSysColor(COLOR_GRAYTEXT));
+    EXPECT_EQ(ImagePixel(1, 14, 8), GetSysColor(COLOR_GRAYTEXT));
+    EXPECT_NE(ImagePixel(1, 1, 8), GetSysColor(COLOR_GRAYTEXT));
+    EXPECT_NE(ImagePixel(1, 0, 7), GetSysColor(COLOR_GRAYTEXT));
+}
+
+TEST_F(TreeTest, AReloadStartsTheImagesAgainAndGivesBackItsHandles) {
+    HWND iconic = windows_.TopLevel("icon", {10, 10, 200, 200}, true, testwin::kIconClass);
+    LoadMain();
+    Choose(main_->mnuUpdate); // now Main itself is shown and in the tree
+    const int images = main_->imlWinIcons.Count();
+    const int image = Read(iconic).image;
+    const std::size_t nodes = main_->tvTree.Count();
+    const int handles = mAPI::LiveHandleCount();
+
+    Choose(main_->mnuUpdate);
+    EXPECT_EQ(main_->imlWinIcons.Count(), images);
+    EXPECT_EQ(Read(iconic).image, image);
+    EXPECT_EQ(main_->tvTree.Count(), nodes);
+    EXPECT_EQ(mAPI::LiveHandleCount(), handles);
+    EXPECT_EQ(StatusText(), "Ready");
+}
+
+TEST_F(TreeTest, AWindowMetTwiceInOneLoadKeepsItsFirstPlace) {
+    WNDCLASSEXA moverClass{};
+    moverClass.cbSize = sizeof moverClass;
+    moverClass.lpfnWndProc = MoverProc;
+    moverClass.hInstance = GetModuleHandleA(nullptr);
+    moverClass.lpszClassName = "VantryTestMover";
+    RegisterClassExA(&moverClass);
+
+    HWND parent = windows_.TopLevel("family", {10, 10, 300, 300});
+    HWND a = windows_.Child(parent, "a");
+    HWND b = windows_.Child(parent, "b", "VantryTestMover");
+    // The walk goes down the Z-order: the earlier sibling gives up its child to the later one.
+    HWND first = GetWindow(parent, GW_CHILD) == a ? a : b;
+    HWND mover = first == a ? b : a;
+    ASSERT_EQ(mAPI::ReadClassName(mover), "VantryTestMover") << "the walk visits the mover first";
+    HWND moved = windows_.Child(first, "moved");
+    g_moveTarget = moved;
+
+    LoadMain();
+    EXPECT_EQ(GetParent(moved), mover); // it really moved during the load
+    EXPECT_EQ(ParentNodeOf(moved), NodeOf(first));
+    EXPECT_TRUE(Children(Tree(), NodeOf(mover)).empty());
+    EXPECT_EQ(StatusText(), "Ready");
+}
