@@ -2,8 +2,9 @@
 // tests can prove that an operation gives back all it took (Wine has no GetGuiResources).
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <utility>
 

@@ -3,8 +3,9 @@
 
 #include "core/handles.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
