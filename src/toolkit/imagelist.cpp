@@ -6,27 +6,56 @@ namespace tk {
 
 ImageList::ImageList(int width, int height, COLORREF maskColor)
     : width_(width), height_(height), mask_(maskColor),
-      list_(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 16, 16)) {}
+      list_(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 16, kStripImages)) {}
 
 int ImageList::Count() const {
-    return ImageList_GetImageCount(list_.get());
+    return ImageList_GetImageCount(list_.get()) + pending_;
 }
 
 int ImageList::Add(HDC source) {
-    // A copy of exactly one image: the source may be larger (it would split into several
-    // images) and its bitmap is selected into its own DC.
-    mAPI::Bitmap image(CreateCompatibleBitmap(source, width_, height_));
-    {
-        mAPI::MemoryDC copy(CreateCompatibleDC(source));
-        mAPI::SelectGuard select(copy.get(), image.get());
-        BitBlt(copy.get(), 0, 0, width_, height_, source, 0, 0, SRCCOPY);
+    // Images wait in a strip of our own: the source may be larger than one image (it would
+    // split into several) and its bitmap is selected into its own DC.
+    if (!stripDC_) {
+        stripDC_ = mAPI::MemoryDC(CreateCompatibleDC(source));
+        strip_ = mAPI::Bitmap(CreateCompatibleBitmap(source, width_ * kStripImages, height_));
+        SelectObject(stripDC_.get(), strip_.get());
     }
-    const int index = ImageList_AddMasked(list_.get(), image.get(), mask_);
-    return index < 0 ? 0 : index + 1;
+    BitBlt(stripDC_.get(), pending_ * width_, 0, width_, height_, source, 0, 0, SRCCOPY);
+    ++pending_;
+    const int index = Count();
+    if (!batching_ || pending_ == kStripImages) {
+        Flush();
+    }
+    return index;
+}
+
+void ImageList::Flush() {
+    if (pending_ == 0) {
+        return;
+    }
+    // The list takes as many images as the bitmap is wide, so hand it exactly the pending ones.
+    mAPI::Bitmap images(CreateCompatibleBitmap(stripDC_.get(), width_ * pending_, height_));
+    {
+        mAPI::MemoryDC copy(CreateCompatibleDC(stripDC_.get()));
+        mAPI::SelectGuard select(copy.get(), images.get());
+        BitBlt(copy.get(), 0, 0, width_ * pending_, height_, stripDC_.get(), 0, 0, SRCCOPY);
+    }
+    pending_ = 0;
+    ImageList_AddMasked(list_.get(), images.get(), mask_);
 }
 
 void ImageList::Clear() {
+    pending_ = 0;
     ImageList_RemoveAll(list_.get());
+}
+
+ImageList::Batch::Batch(ImageList& list) : list_(list) {
+    list_.batching_ = true;
+}
+
+ImageList::Batch::~Batch() {
+    list_.batching_ = false;
+    list_.Flush();
 }
 
 } // namespace tk

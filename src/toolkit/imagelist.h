@@ -12,19 +12,38 @@ class ImageList {
     ImageList(int width, int height, COLORREF maskColor);
 
     HIMAGELIST Handle() const { return list_.get(); }
-    int ImageWidth() const { return width_; }
-    int ImageHeight() const { return height_; }
     int Count() const;
 
     // Copies the image-sized area at the top left of source; returns the new image's index.
     int Add(HDC source);
     void Clear();
 
+    // While a batch is open, added images are gathered into strips and handed to the list a
+    // strip at a time: one call per strip instead of one per image. Indices stay as they are.
+    class Batch {
+      public:
+        explicit Batch(ImageList& list);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+      private:
+        ImageList& list_;
+    };
+
   private:
+    static constexpr int kStripImages = 64;
+
+    void Flush();
+
     int width_;
     int height_;
     COLORREF mask_;
     mAPI::ImageListHandle list_;
+    bool batching_ = false;
+    int pending_ = 0;
+    mAPI::MemoryDC stripDC_;
+    mAPI::Bitmap strip_;
 };
 
 } // namespace tk

@@ -102,6 +102,14 @@ void TreeView::OnClick() {
     }
 }
 
+TreeView::BulkUpdate::BulkUpdate(TreeView& tree) : window_(tree.hWnd()) {
+    SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+}
+
+TreeView::BulkUpdate::~BulkUpdate() {
+    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+}
+
 bool TreeView::OnNotify(NMHDR& header, LRESULT& result) {
     result = 0;
     switch (header.code) {

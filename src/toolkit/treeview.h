@@ -42,6 +42,19 @@ class TreeView : public Control {
     bool SelectByKey(std::string_view key);
     std::optional<std::string> SelectedKey() const;
 
+    // Turns redrawing off while it lives: adding or removing many nodes then skips the
+    // control's layout work per node.
+    class BulkUpdate {
+      public:
+        explicit BulkUpdate(TreeView& tree);
+        ~BulkUpdate();
+        BulkUpdate(const BulkUpdate&) = delete;
+        BulkUpdate& operator=(const BulkUpdate&) = delete;
+
+      private:
+        HWND window_;
+    };
+
     // Raised when the user selects a node, or clicks the node that is already selected.
     std::function<void()> NodeClick;
     std::function<void()> DblClick;

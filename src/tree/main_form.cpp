@@ -88,10 +88,16 @@ void Main::LoadWindowTree() {
     sbrState.SetSimpleText("Loading Window Hierarchy...");
     tk::DoEvents();
     LockWindowUpdate(tvTree.hWnd());
-    tvTree.Clear();
-    imlWinIcons.Clear();
-    AddTreeLineImage();
-    AddWindowNode(nullptr, desktop);
+    {
+        // The lock stops painting only; without redraw the tree view also skips its per-node
+        // layout work, and icons go to the image list a strip at a time.
+        const tk::TreeView::BulkUpdate bulk(tvTree);
+        const tk::ImageList::Batch batch(imlWinIcons);
+        tvTree.Clear();
+        imlWinIcons.Clear();
+        AddTreeLineImage();
+        AddWindowNode(nullptr, desktop);
+    }
     LockWindowUpdate(nullptr);
     tk::DoEvents();
     sbrState.SetSimpleText("Ready");

@@ -43,6 +43,7 @@ void Register(const char* name, HICON small) {
 void RegisterClasses() {
     static const bool done = [] {
         Register(kIconClass, SolidIcon(kIconColor));
+        Register(kOtherIconClass, SolidIcon(kOtherIconColor));
         Register(kPlainClass, nullptr);
         return true;
     }();

@@ -12,10 +12,13 @@
 
 namespace testwin {
 
-// A class with a small icon of one solid colour, and a class without any icon.
+// Classes with a small icon of one solid colour, and a class without any icon.
 constexpr char kIconClass[] = "VantryTestIcon";
 constexpr char kPlainClass[] = "VantryTestPlain";
 constexpr COLORREF kIconColor = RGB(0xD0, 0x20, 0x20);
+// A second icon class, so that a test can tell images apart.
+constexpr char kOtherIconClass[] = "VantryTestOtherIcon";
+constexpr COLORREF kOtherIconColor = RGB(0x20, 0x40, 0xD0);
 
 void RegisterClasses();
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 using testwin::Children;
 using testwin::ReadNode;
@@ -168,6 +169,25 @@ TEST_F(TreeTest, EveryWindowWithASmallClassIconGetsAnImageOfItsOwn) {
     EXPECT_EQ(ImagePixel(1, 14, 8), GetSysColor(COLOR_GRAYTEXT));
     EXPECT_NE(ImagePixel(1, 1, 8), GetSysColor(COLOR_GRAYTEXT));
     EXPECT_NE(ImagePixel(1, 0, 7), GetSysColor(COLOR_GRAYTEXT));
+}
+
+TEST_F(TreeTest, ImagesStayInWindowOrderPastTheFirstStrip) {
+    // More icons than one strip of the image list holds: indices must still match images.
+    std::vector<HWND> iconic;
+    for (int i = 0; i < 150; ++i) {
+        iconic.push_back(windows_.TopLevel("icon " + std::to_string(i), {10, 10, 200, 200}, true,
+                                           i % 3 ? testwin::kIconClass : testwin::kOtherIconClass));
+    }
+    LoadMain();
+    std::set<int> images;
+    for (std::size_t i = 0; i < iconic.size(); ++i) {
+        const int image = Read(iconic[i]).image;
+        EXPECT_TRUE(images.insert(image).second) << image;
+        EXPECT_LE(image, main_->imlWinIcons.Count());
+        EXPECT_EQ(ImagePixel(image, 4, 4), i % 3 ? testwin::kIconColor : testwin::kOtherIconColor)
+            << "window " << i << ", image " << image;
+    }
+    EXPECT_GE(main_->imlWinIcons.Count(), 151);
 }
 
 TEST_F(TreeTest, AReloadStartsTheImagesAgainAndGivesBackItsHandles) {
