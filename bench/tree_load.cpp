@@ -1,6 +1,7 @@
 // Times the window tree's full reload on a desktop of a few thousand windows against its
 // floor: a bare walk that makes the same window queries with no tree view and no images.
 #include "core/mapi_win.h"
+#include "test_windows.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
 #include "tree/window_text.h"
@@ -20,43 +21,20 @@ constexpr int kTopLevel = 400;
 constexpr int kChildrenEach = 4;
 constexpr int kRuns = 7;
 
-HICON MakeIcon() {
-    BYTE andMask[32 * 4] = {};
-    BYTE xorMask[32 * 4];
-    std::fill(std::begin(xorMask), std::end(xorMask), 0x5A);
-    return CreateIcon(GetModuleHandleA(nullptr), 32, 32, 1, 1, andMask, xorMask);
-}
-
-void RegisterClass(const char* name, HICON icon) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = icon;
-    windowClass.hIconSm = icon;
-    windowClass.lpszClassName = name;
-    RegisterClassExA(&windowClass);
-}
-
 // Top-level windows with children; the top-level fifth of all windows has a small icon.
-std::vector<HWND> MakeDesktop() {
-    RegisterClass("BenchIcon", MakeIcon());
-    RegisterClass("BenchPlain", nullptr);
-    std::vector<HWND> windows;
+int MakeDesktop(testwin::Windows& windows) {
+    int made = 0;
     for (int i = 0; i < kTopLevel; ++i) {
         const int x = (i * 37) % 700;
         const int y = (i * 23) % 500;
-        HWND top = CreateWindowExA(0, "BenchIcon", ("bench window " + std::to_string(i)).c_str(),
-                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 300, 200, nullptr,
-                                   nullptr, GetModuleHandleA(nullptr), nullptr);
-        windows.push_back(top);
+        HWND top = windows.TopLevel("bench window " + std::to_string(i), {x, y, x + 300, y + 200},
+                                    true, testwin::kIconClass);
         for (int c = 0; c < kChildrenEach; ++c) {
-            windows.push_back(CreateWindowExA(0, "BenchPlain", "child", WS_CHILD | WS_VISIBLE,
-                                              c * 60, 10, 50, 30, top, nullptr,
-                                              GetModuleHandleA(nullptr), nullptr));
+            windows.Child(top, "child");
         }
+        made += 1 + kChildrenEach;
     }
-    return windows;
+    return made;
 }
 
 // The floor: what the tree asks of every window, and nothing else.
@@ -112,7 +90,8 @@ double GrowthPerThousand(SIZE_T before, SIZE_T after, std::size_t nodes) {
 
 int main() {
     tk::InitToolkit(GetModuleHandleA(nullptr));
-    const std::vector<HWND> windows = MakeDesktop();
+    testwin::Windows windows;
+    const int made = MakeDesktop(windows);
     const PROCESS_MEMORY_COUNTERS before = Memory();
 
     vantry::Main main;
@@ -132,7 +111,7 @@ int main() {
     const double load = Median(loads);
     const double floor = Median(floors);
 
-    std::printf("windows_made: %zu windows\n", windows.size());
+    std::printf("windows_made: %d windows\n", made);
     std::printf("tree_nodes: %zu nodes\n", nodes);
     std::printf("floor_nodes: %d nodes\n", walked);
     std::printf("tree_load: %.2f ms\n", load * 1000);
