@@ -55,7 +55,7 @@ bool Control::OnNotify(NMHDR&, LRESULT&) {
     return false;
 }
 
-void Control::OnCommand(WORD) {}
+void Control::OnCommand(WORD, WORD) {}
 
 void Control::OnParentResized() {}
 
@@ -64,7 +64,11 @@ HWND Control::CreateChild(Form& parent, const char* className, DWORD style, DWOR
     hwnd_ = CreateWindowExA(exStyle, className, text, WS_CHILD | style, ToPixels(design_.left),
                             ToPixels(design_.top), ToPixels(design_.width),
                             ToPixels(design_.height), parent.hWnd(), nullptr, Instance(), nullptr);
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(parent.DefaultFont()), FALSE);
+    if (ownFont_ && !font_) {
+        font_ = CreateFont(fontSpec_.face, fontSpec_.points, fontSpec_.bold);
+    }
+    HFONT font = ownFont_ ? font_.get() : parent.DefaultFont();
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return hwnd_;
 }
 

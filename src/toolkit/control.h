@@ -2,6 +2,7 @@
 // and is created as a child of its form when the form loads.
 #pragma once
 
+#include "core/handles.h"
 #include "toolkit/twips.h"
 
 #include <windows.h>
@@ -11,6 +12,13 @@
 namespace tk {
 
 class Form;
+
+// A font as designs give it; a control without one uses its form's.
+struct FontSpec {
+    const char* face = "Tahoma";
+    double points = 8.25;
+    bool bold = false;
+};
 
 class Control {
   public:
@@ -33,9 +41,15 @@ class Control {
     // Called by the form: build the window, react to its notifications, forget it.
     virtual void Create(Form& parent) = 0;
     virtual bool OnNotify(NMHDR& header, LRESULT& result);
-    virtual void OnCommand(WORD code);
+    virtual void OnCommand(WORD id, WORD code);
     virtual void OnParentResized();
     void Detach() { hwnd_ = nullptr; }
+
+    // Before the form loads.
+    void SetFont(FontSpec font) {
+        fontSpec_ = font;
+        ownFont_ = true;
+    }
 
   protected:
     HWND CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle = 0,
@@ -47,6 +61,9 @@ class Control {
 
     TwipsRect design_;
     HWND hwnd_ = nullptr;
+    FontSpec fontSpec_;
+    bool ownFont_ = false;
+    mAPI::Font font_;
 };
 
 } // namespace tk

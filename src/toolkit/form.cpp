@@ -3,6 +3,7 @@
 #include "core/loaded_forms.h"
 #include "toolkit/control.h"
 #include "toolkit/menu.h"
+#include "toolkit/timer.h"
 
 #include <algorithm>
 
@@ -41,6 +42,7 @@ Form::Form(FormDesign design) : design_(std::move(design)) {}
 Form::~Form() {
     // The derived form's controls are gone by now; the window must not reach them.
     controls_.clear();
+    timers_.clear();
     menu_ = nullptr;
     if (hwnd_) {
         DestroyWindow(hwnd_);
@@ -53,6 +55,10 @@ Form* Form::FromWindow(HWND window) {
 
 void Form::AddControl(Control& control) {
     controls_.push_back(&control);
+}
+
+void Form::AddTimer(Timer& timer) {
+    timers_.push_back(&timer);
 }
 
 void Form::SetMenu(MenuBar& menu) {
@@ -92,6 +98,9 @@ void Form::Create(HWND owner) {
     mAPI::LoadedForms::Add(*this);
     for (Control* control : controls_) {
         control->Create(*this);
+    }
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        timers_[i]->Attach(hwnd_, static_cast<UINT>(i + 1));
     }
     Form_Load();
     if (IsLoaded()) {
@@ -150,6 +159,9 @@ void Form::Destroyed() {
     mAPI::LoadedForms::Remove(*this);
     for (Control* control : controls_) {
         control->Detach();
+    }
+    for (Timer* timer : timers_) {
+        timer->Detach();
     }
     if (menu_) {
         menu_->Detach();
@@ -278,7 +290,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (lParam != 0) {
             if (Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam))) {
-                control->OnCommand(HIWORD(wParam));
+                control->OnCommand(LOWORD(wParam), HIWORD(wParam));
                 return 0;
             }
         } else if (menu_ && menu_->Dispatch(LOWORD(wParam))) {
@@ -294,6 +306,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    case WM_TIMER:
+        if (wParam >= 1 && wParam <= timers_.size()) {
+            Timer& timer = *timers_[wParam - 1];
+            if (timer.Enabled() && timer.Tick) {
+                timer.Tick();
+            }
+            return 0;
+        }
+        break;
     case WM_SETCURSOR:
         if (pointer_ != MousePointer::Default) {
             SetCursor(CursorFor(pointer_));

@@ -14,6 +14,7 @@ namespace tk {
 
 class Control;
 class MenuBar;
+class Timer;
 
 enum class BorderStyle { Sizable, FixedDialog };
 
@@ -67,6 +68,7 @@ class Form {
 
   protected:
     void AddControl(Control& control);
+    void AddTimer(Timer& timer);
     void SetMenu(MenuBar& menu);
 
     virtual void Form_Load() {}
@@ -86,6 +88,7 @@ class Form {
 
     FormDesign design_;
     std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
     MenuBar* menu_ = nullptr;
     mAPI::Font font_;
     HWND hwnd_ = nullptr;

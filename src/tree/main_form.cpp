@@ -1,8 +1,13 @@
 #include "tree/main_form.h"
 
+#include "core/loaded_forms.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
+#include "toolkit/image_surface.h"
+#include "tree/about_form.h"
 #include "tree/main_layout.h"
+#include "tree/program_icon_resource.h"
+#include "tree/toolbar_pictures.h"
 #include "tree/window_text.h"
 
 #include <unordered_set>
@@ -19,10 +24,32 @@ std::string KeyOf(HWND window) {
     return WindowKey(mAPI::HandleToInt(window));
 }
 
+std::vector<tk::ToolbarButton> CommandButtons() {
+    using tk::ButtonStyle;
+    return {
+        {"Update", "Update", 1, ButtonStyle::Push},
+        {"VIS", "Show only visible windows", 2, ButtonStyle::Check, true},
+        {"", "", 0, ButtonStyle::Separator},
+        {"Props", "Properties", 3, ButtonStyle::Push},
+        {"Resource", "Resources", 4, ButtonStyle::Push},
+        {"", "", 0, ButtonStyle::Separator},
+        {"Find", "Window search", 5, ButtonStyle::Push},
+        {"", "", 0, ButtonStyle::Separator},
+        {"Activate", "Activate window", 6, ButtonStyle::Push},
+        {"Flash", "Flash window", 7, ButtonStyle::Push},
+    };
+}
+
+// Asked through the loaded-forms collection, as every form asks about another.
+bool IsLoadedForm(const tk::Form* form) {
+    return form && mAPI::IsFormLoaded(*form);
+}
+
 } // namespace
 
 Main::Main()
     : tk::Form({VANTRY_TITLE, 7740, 5265, tk::BorderStyle::Sizable}),
+      tbrCommands(360, CommandButtons(), imlToolbar),
       picWinIco({0, 0, 300, 300}, kWindowBackground, false),
       picTreeLn({0, 0, 300, 300}, kWindowBackground, false) {
     menuBar.AddMenu(mnuFile, {&mnuExit});
@@ -32,18 +59,54 @@ Main::Main()
     menuBar.AddMenu(mnuHelp, {&mnuAbout});
     SetMenu(menuBar);
 
+    for (const pictures::Image& picture : ToolbarPictures()) {
+        imlToolbar.Add(tk::ImageSurface(picture).hdc());
+    }
+
+    AddControl(tbrCommands);
     AddControl(tvTree);
     AddControl(sbrState);
     AddControl(picWinIco);
     AddControl(picTreeLn);
+    AddTimer(tmrFlash);
 
     mnuExit.Click = [this] { mnuExit_Click(); };
     mnuOnlyVisible.Click = [this] { mnuOnlyVisible_Click(); };
+    mnuWindowProps.Click = [this] { mnuWindowProps_Click(); };
+    mnuShowResources.Click = [this] { mnuShowResources_Click(); };
     mnuAllExtend.Click = [this] { mnuAllExtend_Click(); };
     mnuUpdate.Click = [this] { mnuUpdate_Click(); };
+    mnuSearch.Click = [this] { mnuSearch_Click(); };
+    mnuActivate.Click = [this] { mnuActivate_Click(); };
+    mnuFlash.Click = [this] { mnuFlash_Click(); };
+    mnuAbout.Click = [this] { mnuAbout_Click(); };
+    tbrCommands.ButtonClick = [this](const std::string& key) { tbrCommands_ButtonClick(key); };
+    tvTree.NodeClick = [this] { tvTree_NodeClick(); };
+    tvTree.DblClick = [this] { tvTree_DblClick(); };
+    tmrFlash.Tick = [this] { tmrFlash_Timer(); };
+}
+
+std::int32_t Main::GetCurhWnd() const {
+    try {
+        const auto key = tvTree.SelectedKey();
+        return key ? KeyToHandle(*key) : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+std::optional<HWND> Main::SelectedWindow() const {
+    const auto key = tvTree.SelectedKey();
+    if (!key) {
+        return std::nullopt;
+    }
+    return mAPI::IntToHandle<HWND>(KeyToHandle(*key));
 }
 
 void Main::Form_Load() {
+    bigIcon_ = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
+    smallIcon_ = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    SetIcon(bigIcon_.get(), smallIcon_.get());
     SetCaption(VANTRY_TITLE " " VANTRY_VERSION_TEXT);
     tvTree.SetImageList(imlWinIcons);
     LoadWindowTree();
@@ -67,7 +130,101 @@ void Main::mnuExit_Click() {
 
 void Main::mnuOnlyVisible_Click() {
     mnuOnlyVisible.SetChecked(!mnuOnlyVisible.Checked());
+    tbrCommands.SetPressed("VIS", mnuOnlyVisible.Checked());
     LoadWindowTree();
+}
+
+void Main::mnuWindowProps_Click() {
+    if (forms_.properties && !IsLoadedForm(forms_.properties)) {
+        forms_.properties->Show(this);
+    }
+}
+
+void Main::mnuShowResources_Click() {
+    if (forms_.resources && !IsLoadedForm(forms_.resources)) {
+        forms_.resources->Show(this);
+    }
+}
+
+void Main::mnuSearch_Click() {
+    if (forms_.search) {
+        forms_.search->ShowModal(this);
+    }
+}
+
+void Main::mnuActivate_Click() {
+    try {
+        if (const auto window = SelectedWindow()) {
+            SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+        }
+    } catch (...) {
+        // A key that does not read back as a handle activates nothing.
+    }
+}
+
+void Main::mnuFlash_Click() {
+    tmrFlash.SetEnabled(true);
+}
+
+void Main::mnuAbout_Click() {
+    About about;
+    about.ShowModal(this);
+}
+
+void Main::tbrCommands_ButtonClick(const std::string& key) {
+    switch (CommandForButtonKey(key)) {
+    case MainCommand::Update:
+        mnuUpdate_Click();
+        break;
+    case MainCommand::OnlyVisible:
+        mnuOnlyVisible_Click();
+        break;
+    case MainCommand::WindowProps:
+        mnuWindowProps_Click();
+        break;
+    case MainCommand::ShowResources:
+        mnuShowResources_Click();
+        break;
+    case MainCommand::Search:
+        mnuSearch_Click();
+        break;
+    case MainCommand::Activate:
+        mnuActivate_Click();
+        break;
+    case MainCommand::Flash:
+        mnuFlash_Click();
+        break;
+    case MainCommand::None:
+        break;
+    }
+}
+
+void Main::tvTree_NodeClick() {
+    if (IsLoadedForm(forms_.properties)) {
+        forms_.properties->DoRefresh();
+    }
+    if (IsLoadedForm(forms_.resources)) {
+        forms_.resources->DoRefresh();
+    }
+}
+
+void Main::tvTree_DblClick() {
+    mnuWindowProps_Click();
+}
+
+void Main::tmrFlash_Timer() {
+    if (!flash_.Tick()) {
+        tmrFlash.SetEnabled(false);
+        return;
+    }
+    // The selection is read on every tick: choosing another node flashes that one from now on.
+    try {
+        if (const auto window = SelectedWindow()) {
+            FlashWindow(*window, TRUE);
+        }
+    } catch (...) {
+        // No window behind the key: nothing to flash on this tick.
+    }
 }
 
 void Main::mnuAllExtend_Click() {

@@ -1,22 +1,41 @@
 // The start-up form: the tree of every window on the desktop, with its menus and status bar.
 #pragma once
 
+#include "core/handles.h"
 #include "toolkit/form.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/menu.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/statusbar.h"
+#include "toolkit/timer.h"
+#include "toolkit/toolbar.h"
 #include "toolkit/treeview.h"
+#include "tree/inspector_form.h"
+#include "tree/main_logic.h"
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantry {
 
+// The forms that Main's commands open; the program makes them, Main only shows them.
+struct MainForms {
+    InspectorForm* properties = nullptr;
+    InspectorForm* resources = nullptr;
+    tk::Form* search = nullptr;
+};
+
 class Main : public tk::Form {
   public:
     Main();
+
+    void SetForms(MainForms forms) { forms_ = forms; }
+
+    // The handle of the selected node's window; 0 when no node is selected.
+    std::int32_t GetCurhWnd() const;
 
     tk::MenuBar menuBar;
     tk::MenuItem mnuFile{"&File"};
@@ -37,11 +56,14 @@ class Main : public tk::Form {
     tk::MenuItem mnuHelp{"&Help"};
     tk::MenuItem mnuAbout{"&About Vantry..."};
 
+    tk::ImageList imlToolbar{16, 16, RGB(0xFF, 0x00, 0xFF)};
+    tk::Toolbar tbrCommands;
     tk::TreeView tvTree{{0, 480, 7740, 4470}};
     tk::StatusBar sbrState{315};
     tk::ImageList imlWinIcons{16, 16, RGB(0xC0, 0xC0, 0xC0)};
     tk::PictureBox picWinIco;
     tk::PictureBox picTreeLn;
+    tk::Timer tmrFlash{100};
 
   private:
     void Form_Load() override;
@@ -49,8 +71,18 @@ class Main : public tk::Form {
 
     void mnuExit_Click();
     void mnuOnlyVisible_Click();
+    void mnuWindowProps_Click();
+    void mnuShowResources_Click();
     void mnuAllExtend_Click();
     void mnuUpdate_Click();
+    void mnuSearch_Click();
+    void mnuActivate_Click();
+    void mnuFlash_Click();
+    void mnuAbout_Click();
+    void tbrCommands_ButtonClick(const std::string& key);
+    void tvTree_NodeClick();
+    void tvTree_DblClick();
+    void tmrFlash_Timer();
 
     void LoadWindowTree();
     void AddTreeLineImage();
@@ -58,6 +90,13 @@ class Main : public tk::Form {
     void AddChildWindows(HWND window);
     std::string GetWindowDisplayText(HWND window);
     int GetWindowIconIndex(HWND window);
+    // The selected node's handle through KeyToHandle; nullopt without a selection.
+    std::optional<HWND> SelectedWindow() const;
+
+    MainForms forms_;
+    FlashRun flash_;
+    mAPI::Icon bigIcon_;
+    mAPI::Icon smallIcon_;
 };
 
 } // namespace vantry

@@ -1,0 +1,79 @@
+#include "toolkit/static_controls.h"
+
+#include "toolkit/app.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tk {
+
+void Label::Create(Form& parent) {
+    CreateChild(parent, "STATIC", WS_VISIBLE | SS_LEFT, 0, caption_.c_str());
+}
+
+std::string Label::Caption() const {
+    if (!hWnd()) {
+        return caption_;
+    }
+    char text[1024] = {};
+    GetWindowTextA(hWnd(), text, sizeof text);
+    return text;
+}
+
+namespace {
+
+constexpr char kLineClass[] = "Vantry.Line";
+
+TwipsRect LineRect(int x1, int y1, int x2, int y2) {
+    // At least one pixel thick, whatever the DPI.
+    const int onePixel = ToTwips(1) > 0 ? ToTwips(1) : 15;
+    return {std::min(x1, x2), std::min(y1, y2), std::max(std::abs(x2 - x1), onePixel),
+            std::max(std::abs(y2 - y1), onePixel)};
+}
+
+} // namespace
+
+Line::Line(int x1, int y1, int x2, int y2, std::uint32_t color)
+    : Control(LineRect(x1, y1, x2, y2)), color_(color) {}
+
+void Line::Create(Form& parent) {
+    static const bool registered = [] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &Line::WindowProc;
+        windowClass.hInstance = Instance();
+        windowClass.lpszClassName = kLineClass;
+        return RegisterClassExA(&windowClass) != 0;
+    }();
+    (void)registered;
+    HWND window = CreateChild(parent, kLineClass, WS_VISIBLE);
+    SetWindowLongPtrA(window, GWLP_USERDATA, static_cast<LONG_PTR>(color_));
+}
+
+LRESULT CALLBACK Line::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        const auto color = static_cast<std::uint32_t>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        const mAPI::Brush brush(CreateSolidBrush(ResolveColor(color)));
+        RECT client{};
+        GetClientRect(window, &client);
+        FillRect(dc, &client, brush.get());
+        EndPaint(window, &paint);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void ImageBox::Create(Form& parent) {
+    CreateChild(parent, "STATIC", WS_VISIBLE | SS_ICON);
+}
+
+void ImageBox::SetIcon(HICON icon) {
+    SendMessageA(hWnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+} // namespace tk

@@ -1,0 +1,51 @@
+#include "tree/main_logic.h"
+
+#include "core/mapi.h"
+
+#include <array>
+#include <charconv>
+#include <utility>
+
+namespace vantry {
+
+std::int32_t KeyToHandle(std::string_view key) {
+    const std::string_view number = key.empty() ? key : key.substr(1);
+    std::int32_t handle = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), handle);
+    if (error == std::errc::result_out_of_range) {
+        throw mAPI::OverflowError(key);
+    }
+    if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
+        throw mAPI::TypeMismatchError(key);
+    }
+    return handle;
+}
+
+bool FlashRun::Tick() {
+    ++count_;
+    if (count_ == kEndTick) {
+        count_ = 0;
+        return false;
+    }
+    return true;
+}
+
+MainCommand CommandForButtonKey(std::string_view key) {
+    static constexpr std::array<std::pair<std::string_view, MainCommand>, 7> commands{{
+        {"Update", MainCommand::Update},
+        {"VIS", MainCommand::OnlyVisible},
+        {"Props", MainCommand::WindowProps},
+        {"Resource", MainCommand::ShowResources},
+        {"Find", MainCommand::Search},
+        {"Activate", MainCommand::Activate},
+        {"Flash", MainCommand::Flash},
+    }};
+    for (const auto& [name, command] : commands) {
+        if (name == key) {
+            return command;
+        }
+    }
+    return MainCommand::None;
+}
+
+} // namespace vantry

@@ -1,0 +1,41 @@
+// The main form's logic that needs no window: reading a handle back from its node key, the
+// flash run's count, and the toolbar's key dispatch.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vantry {
+
+// The handle of a WindowKey: the decimal number after the first character.
+// Throws mAPI::TypeMismatchError or mAPI::OverflowError for a text that is not such a key.
+std::int32_t KeyToHandle(std::string_view key);
+
+// Counts the ticks of one flash run: 18 ticks flash the window, the 19th ends the run.
+class FlashRun {
+  public:
+    static constexpr std::uint16_t kEndTick = 19;
+
+    // True when this tick flashes; false when it ends the run (and the count starts again).
+    bool Tick();
+    std::uint16_t FlashCount() const { return count_; }
+
+  private:
+    std::uint16_t count_ = 0;
+};
+
+enum class MainCommand {
+    None,
+    Update,
+    OnlyVisible,
+    WindowProps,
+    ShowResources,
+    Search,
+    Activate,
+    Flash
+};
+
+// The command a toolbar button's key stands for; keys compare exactly.
+MainCommand CommandForButtonKey(std::string_view key);
+
+} // namespace vantry
