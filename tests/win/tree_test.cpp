@@ -1,9 +1,6 @@
 #include "core/handles.h"
 #include "core/mapi.h"
-#include "core/mapi_win.h"
-#include "test_windows.h"
-#include "tree/main_form.h"
-#include "tree/window_text.h"
+#include "main_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,41 +13,16 @@ using vantry::Main;
 
 namespace {
 
-class TreeTest : public testing::Test {
+class TreeTest : public MainTest {
   protected:
-    void LoadMain() {
-        main_ = std::make_unique<Main>();
-        main_->Show();
-    }
-    HWND Tree() const { return main_->tvTree.hWnd(); }
-    HTREEITEM NodeOf(HWND window) const {
-        return main_->tvTree.Find(vantry::WindowKey(mAPI::HandleToInt(window)));
-    }
-    testwin::Node Read(HWND window) const { return ReadNode(Tree(), NodeOf(window)); }
-    HTREEITEM ParentNodeOf(HWND window) const { return TreeView_GetParent(Tree(), NodeOf(window)); }
-    void Choose(const tk::MenuItem& item) { SendMessageA(main_->hWnd(), WM_COMMAND, item.Id(), 0); }
     // A pixel of an image as the tree draws it.
     COLORREF ImagePixel(int image, int x, int y) const {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 16);
-        HGDIOBJ old = SelectObject(dc, canvas);
-        ImageList_Draw(main_->imlWinIcons.Handle(), image - 1, dc, 0, 0, ILD_NORMAL);
-        const COLORREF pixel = GetPixel(dc, x, y);
-        SelectObject(dc, old);
-        DeleteObject(canvas);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
-        return pixel;
+        return testwin::DrawnPixel(
+            [this, image](HDC dc) {
+                ImageList_Draw(main_->imlWinIcons.Handle(), image - 1, dc, 0, 0, ILD_NORMAL);
+            },
+            x, y);
     }
-    std::string StatusText() const {
-        char text[256] = {};
-        SendMessageA(main_->sbrState.hWnd(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-
-    testwin::Windows windows_;
-    std::unique_ptr<Main> main_;
 };
 
 // The window that, when asked for its caption, takes another window as its own child: the
