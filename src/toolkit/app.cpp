@@ -93,6 +93,21 @@ HCURSOR CursorFor(MousePointer pointer, HCURSOR custom) {
     return nullptr;
 }
 
+void EnsureWindowClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExA(Instance(), name, &windowClass)) {
+        return;
+    }
+    windowClass.style = style;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = Instance();
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    RegisterClassExA(&windowClass);
+}
+
 void DoEvents() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -33,6 +33,10 @@ mAPI::Font CreateFont(const char* face, double points, bool bold = false);
 // The cursor that stands for a pointer value; nullptr for the default.
 HCURSOR CursorFor(MousePointer pointer, HCURSOR custom = nullptr);
 
+// Registers one of our window classes the first time it is asked for; arrow cursor.
+void EnsureWindowClass(const char* name, WNDPROC procedure, UINT style = 0,
+                       HBRUSH background = nullptr);
+
 // Lets every message already waiting be handled, then returns.
 void DoEvents();
 

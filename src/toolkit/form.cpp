@@ -14,21 +14,6 @@ namespace {
 constexpr char kFormClass[] = "Vantry.Form";
 constexpr char kFormProperty[] = "Vantry.Form";
 
-void RegisterFormClass(WNDPROC procedure) {
-    static const bool registered = [procedure] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = Instance();
-        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kFormClass;
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
 RECT WindowRectOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -76,7 +61,8 @@ void Form::Load() {
 }
 
 void Form::Create(HWND owner) {
-    RegisterFormClass(&Form::WindowProc);
+    EnsureWindowClass(kFormClass, &Form::WindowProc, CS_DBLCLKS,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const bool sizable = design_.border == BorderStyle::Sizable;
     const DWORD style =
         WS_CLIPCHILDREN | (sizable ? WS_OVERLAPPEDWINDOW : WS_POPUP | WS_CAPTION | WS_SYSMENU);

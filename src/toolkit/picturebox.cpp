@@ -28,16 +28,7 @@ void PictureBox::ReleaseSurface() {
 }
 
 void PictureBox::Create(Form& parent) {
-    static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &PictureBox::WindowProc;
-        windowClass.hInstance = Instance();
-        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        windowClass.lpszClassName = kPictureClass;
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    (void)registered;
+    EnsureWindowClass(kPictureClass, &PictureBox::WindowProc);
 
     HWND window = CreateChild(parent, kPictureClass, visible_ ? WS_VISIBLE : 0);
     SetPropA(window, kPictureProperty, this);

@@ -37,15 +37,7 @@ Line::Line(int x1, int y1, int x2, int y2, std::uint32_t color)
     : Control(LineRect(x1, y1, x2, y2)), color_(color) {}
 
 void Line::Create(Form& parent) {
-    static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &Line::WindowProc;
-        windowClass.hInstance = Instance();
-        windowClass.lpszClassName = kLineClass;
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    (void)registered;
+    EnsureWindowClass(kLineClass, &Line::WindowProc);
     HWND window = CreateChild(parent, kLineClass, WS_VISIBLE);
     SetWindowLongPtrA(window, GWLP_USERDATA, static_cast<LONG_PTR>(color_));
 }

@@ -10,7 +10,7 @@
 #include "toolkit/timer.h"
 #include "toolkit/toolbar.h"
 #include "toolkit/treeview.h"
-#include "tree/inspector_form.h"
+#include "tree/current_window_form.h"
 #include "tree/main_logic.h"
 
 #include <windows.h>
@@ -23,8 +23,8 @@ namespace vantry {
 
 // The forms that Main's commands open; the program makes them, Main only shows them.
 struct MainForms {
-    InspectorForm* properties = nullptr;
-    InspectorForm* resources = nullptr;
+    CurrentWindowForm* properties = nullptr;
+    CurrentWindowForm* resources = nullptr;
     tk::Form* search = nullptr;
 };
 

@@ -27,10 +27,10 @@ std::set<std::string> NodeKeys(const vantry::Main& main) {
 }
 
 // Stands in for the properties and resource forms: records its refreshes.
-class RecordingForm : public vantry::InspectorForm {
+class RecordingForm : public vantry::CurrentWindowForm {
   public:
     RecordingForm(std::string name, std::vector<std::string>& log)
-        : InspectorForm({name, 3000, 2000, tk::BorderStyle::FixedDialog}), name_(std::move(name)),
+        : CurrentWindowForm({name, 3000, 2000, tk::BorderStyle::FixedDialog}), name_(std::move(name)),
           log_(log) {}
     void DoRefresh() override { log_.push_back(name_); }
 

@@ -5,7 +5,7 @@
 
 namespace vantry {
 
-class InspectorForm : public tk::Form {
+class CurrentWindowForm : public tk::Form {
   public:
     using tk::Form::Form;
     // Shows the window that is current now.
