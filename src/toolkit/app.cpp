@@ -93,19 +93,28 @@ HCURSOR CursorFor(MousePointer pointer, HCURSOR custom) {
     return nullptr;
 }
 
-void EnsureWindowClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background) {
+ATOM EnsureWindowClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    if (GetClassInfoExA(Instance(), name, &windowClass)) {
-        return;
+    if (const ATOM atom = static_cast<ATOM>(GetClassInfoExA(Instance(), name, &windowClass))) {
+        return atom;
     }
     windowClass.style = style;
+    windowClass.cbWndExtra = sizeof(void*);
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = Instance();
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
-    RegisterClassExA(&windowClass);
+    return RegisterClassExA(&windowClass);
+}
+
+void SetWindowObject(HWND window, void* object) {
+    SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(object));
+}
+
+void* GetWindowObject(HWND window) {
+    return reinterpret_cast<void*>(GetWindowLongPtrA(window, 0));
 }
 
 void DoEvents() {

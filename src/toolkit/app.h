@@ -33,9 +33,15 @@ mAPI::Font CreateFont(const char* face, double points, bool bold = false);
 // The cursor that stands for a pointer value; nullptr for the default.
 HCURSOR CursorFor(MousePointer pointer, HCURSOR custom = nullptr);
 
-// Registers one of our window classes the first time it is asked for; arrow cursor.
-void EnsureWindowClass(const char* name, WNDPROC procedure, UINT style = 0,
+// Registers one of our window classes the first time it is asked for (arrow cursor, room for
+// one pointer in the window's extra bytes); returns the class atom.
+ATOM EnsureWindowClass(const char* name, WNDPROC procedure, UINT style = 0,
                        HBRUSH background = nullptr);
+
+// The object pointer our window classes keep in their extra bytes. Reading it is local to the
+// process, unlike window properties, which Wine asks its server for on every message.
+void SetWindowObject(HWND window, void* object);
+void* GetWindowObject(HWND window);
 
 // Lets every message already waiting be handled, then returns.
 void DoEvents();

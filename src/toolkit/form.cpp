@@ -12,7 +12,7 @@ namespace tk {
 namespace {
 
 constexpr char kFormClass[] = "Vantry.Form";
-constexpr char kFormProperty[] = "Vantry.Form";
+ATOM g_formClass = 0;
 
 RECT WindowRectOf(HWND window) {
     RECT rect{};
@@ -35,7 +35,11 @@ Form::~Form() {
 }
 
 Form* Form::FromWindow(HWND window) {
-    return window ? static_cast<Form*>(GetPropA(window, kFormProperty)) : nullptr;
+    // Only our forms' windows carry a form in their extra bytes.
+    if (!window || !g_formClass || GetClassLongPtrA(window, GCW_ATOM) != g_formClass) {
+        return nullptr;
+    }
+    return static_cast<Form*>(GetWindowObject(window));
 }
 
 void Form::AddControl(Control& control) {
@@ -61,8 +65,8 @@ void Form::Load() {
 }
 
 void Form::Create(HWND owner) {
-    EnsureWindowClass(kFormClass, &Form::WindowProc, CS_DBLCLKS,
-                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    g_formClass = EnsureWindowClass(kFormClass, &Form::WindowProc, CS_DBLCLKS,
+                                    reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const bool sizable = design_.border == BorderStyle::Sizable;
     const DWORD style =
         WS_CLIPCHILDREN | (sizable ? WS_OVERLAPPEDWINDOW : WS_POPUP | WS_CAPTION | WS_SYSMENU);
@@ -152,7 +156,7 @@ void Form::Destroyed() {
     if (menu_) {
         menu_->Detach();
     }
-    RemovePropA(hwnd_, kFormProperty);
+    SetWindowObject(hwnd_, nullptr);
     hwnd_ = nullptr;
 }
 
@@ -242,7 +246,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCCREATE) {
         auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->hwnd_ = window;
-        SetPropA(window, kFormProperty, form);
+        SetWindowObject(window, form);
     }
     Form* form = FromWindow(window);
     if (!form) {

@@ -7,7 +7,6 @@ namespace tk {
 namespace {
 
 constexpr char kPictureClass[] = "Vantry.PictureBox";
-constexpr char kPictureProperty[] = "Vantry.PictureBox";
 
 } // namespace
 
@@ -15,6 +14,9 @@ PictureBox::PictureBox(TwipsRect design, std::uint32_t backColor, bool visible)
     : Control(design), backColor_(backColor), visible_(visible) {}
 
 PictureBox::~PictureBox() {
+    if (hWnd()) {
+        SetWindowObject(hWnd(), nullptr); // the window may outlive us by a moment
+    }
     ReleaseSurface();
 }
 
@@ -31,7 +33,7 @@ void PictureBox::Create(Form& parent) {
     EnsureWindowClass(kPictureClass, &PictureBox::WindowProc);
 
     HWND window = CreateChild(parent, kPictureClass, visible_ ? WS_VISIBLE : 0);
-    SetPropA(window, kPictureProperty, this);
+    SetWindowObject(window, this);
     RECT client{};
     GetClientRect(window, &client);
     width_ = client.right;
@@ -67,7 +69,7 @@ void PictureBox::Refresh() {
 }
 
 LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* picture = static_cast<PictureBox*>(GetPropA(window, kPictureProperty));
+    auto* picture = static_cast<PictureBox*>(GetWindowObject(window));
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
@@ -80,9 +82,6 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_NCDESTROY:
-        RemovePropA(window, kPictureProperty);
-        break;
     default:
         break;
     }
