@@ -1,3 +1,4 @@
+#include "search/find_window_form.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
 
@@ -6,6 +7,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     tk::InitToolkit(instance);
     vantry::Main main;
+    vantry::frmFindWindow search(main);
+    main.SetForms({nullptr, nullptr, &search});
     main.Show();
     tk::RunMessageLoop([&main] { return !main.IsLoaded(); });
     return 0;

@@ -53,6 +53,9 @@ inline void CloseGdiObject(HGDIOBJ object) {
 inline void CloseIcon(HICON icon) {
     DestroyIcon(icon);
 }
+inline void CloseCursor(HCURSOR cursor) {
+    DestroyCursor(cursor);
+}
 inline void CloseMemoryDC(HDC dc) {
     DeleteDC(dc);
 }
@@ -70,6 +73,7 @@ using Bitmap = UniqueHandle<HBITMAP, CloseGdiObject>;
 using Brush = UniqueHandle<HBRUSH, CloseGdiObject>;
 using Font = UniqueHandle<HFONT, CloseGdiObject>;
 using Icon = UniqueHandle<HICON, CloseIcon>;
+using Cursor = UniqueHandle<HCURSOR, CloseCursor>;
 using MemoryDC = UniqueHandle<HDC, CloseMemoryDC>;
 using ImageListHandle = UniqueHandle<HIMAGELIST, CloseImageList>;
 using MenuHandle = UniqueHandle<HMENU, CloseMenu>;

@@ -12,17 +12,29 @@ namespace tk {
 namespace {
 
 HINSTANCE g_instance = nullptr;
+MousePointer g_appPointer = MousePointer::Default;
+HCURSOR g_customCursor = nullptr;
 
-// Shortcuts belong to the form whose window holds the focus or the message's target.
+MessageBoxHandler& CurrentMessageBoxHandler() {
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+// Dialog keys, then shortcuts, belong to the form whose window holds the focus or the message's
+// target.
 bool TranslateFormAccelerators(MSG& message) {
     if (message.hwnd == nullptr) {
         return false;
     }
     Form* form = Form::FromWindow(GetAncestor(message.hwnd, GA_ROOT));
-    if (form == nullptr || form->Accelerators() == nullptr) {
+    if (form == nullptr) {
         return false;
     }
-    return TranslateAcceleratorA(form->hWnd(), form->Accelerators(), &message) != 0;
+    if (form->UsesDialogKeys() && IsDialogMessageA(form->hWnd(), &message)) {
+        return true;
+    }
+    return form->Accelerators() &&
+           TranslateAcceleratorA(form->hWnd(), form->Accelerators(), &message) != 0;
 }
 
 void Dispatch(MSG& message) {
@@ -79,14 +91,14 @@ mAPI::Font CreateFont(const char* face, double points, bool bold) {
     return mAPI::Font(CreateFontIndirectA(&font));
 }
 
-HCURSOR CursorFor(MousePointer pointer, HCURSOR custom) {
+HCURSOR CursorFor(MousePointer pointer) {
     switch (pointer) {
     case MousePointer::Hourglass:
         return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
     case MousePointer::NoDrop:
         return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_NO));
     case MousePointer::Custom:
-        return custom;
+        return g_customCursor;
     case MousePointer::Default:
         break;
     }
@@ -115,6 +127,45 @@ void SetWindowObject(HWND window, void* object) {
 
 void* GetWindowObject(HWND window) {
     return reinterpret_cast<void*>(GetWindowLongPtrA(window, 0));
+}
+
+MousePointer AppPointer() {
+    return g_appPointer;
+}
+
+void SetAppPointer(MousePointer pointer, HCURSOR custom) {
+    g_appPointer = pointer;
+    if (custom) {
+        g_customCursor = custom;
+    }
+    if (pointer != MousePointer::Default) {
+        SetCursor(CursorFor(pointer));
+        return;
+    }
+    RefreshCursor();
+}
+
+void RefreshCursor() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (HWND under = WindowFromPoint(cursor);
+        under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId()) {
+        SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    } else {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    }
+}
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT style) {
+    if (const auto& handler = CurrentMessageBoxHandler()) {
+        return handler(owner, text, title, style);
+    }
+    return MessageBoxA(owner, text.c_str(), title.c_str(), style);
+}
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
+    return std::exchange(CurrentMessageBoxHandler(), std::move(handler));
 }
 
 void DoEvents() {

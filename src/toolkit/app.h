@@ -30,8 +30,9 @@ constexpr std::uint32_t SystemColor(int index) {
 
 mAPI::Font CreateFont(const char* face, double points, bool bold = false);
 
-// The cursor that stands for a pointer value; nullptr for the default.
-HCURSOR CursorFor(MousePointer pointer, HCURSOR custom = nullptr);
+// The cursor that stands for a pointer value (Custom: the application's custom image);
+// nullptr for the default.
+HCURSOR CursorFor(MousePointer pointer);
 
 // Registers one of our window classes the first time it is asked for (arrow cursor, room for
 // one pointer in the window's extra bytes); returns the class atom.
@@ -42,6 +43,20 @@ ATOM EnsureWindowClass(const char* name, WNDPROC procedure, UINT style = 0,
 // process, unlike window properties, which Wine asks its server for on every message.
 void SetWindowObject(HWND window, void* object);
 void* GetWindowObject(HWND window);
+
+// The application-wide pointer: while it is not Default it wins over every form's own, and a
+// change shows at once (also while the mouse is captured, when no WM_SETCURSOR comes).
+MousePointer AppPointer();
+void SetAppPointer(MousePointer pointer, HCURSOR custom = nullptr);
+// Lets the window under the pointer set the pointer again now, not at the next mouse move.
+void RefreshCursor();
+
+// Message boxes go through this one function, so tests can answer them.
+using MessageBoxHandler =
+    std::function<int(HWND owner, const std::string& text, const std::string& title, UINT style)>;
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT style);
+// Returns the handler it replaces; an empty one restores the system's message box.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
 // Lets every message already waiting be handled, then returns.
 void DoEvents();

@@ -59,11 +59,16 @@ void Control::OnCommand(WORD, WORD) {}
 
 void Control::OnParentResized() {}
 
+HBRUSH Control::OnColor(HDC) {
+    return nullptr;
+}
+
 HWND Control::CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle,
                           const char* text) {
-    hwnd_ = CreateWindowExA(exStyle, className, text, WS_CHILD | style, ToPixels(design_.left),
-                            ToPixels(design_.top), ToPixels(design_.width),
-                            ToPixels(design_.height), parent.hWnd(), nullptr, Instance(), nullptr);
+    hwnd_ = CreateWindowExA(
+        exStyle, className, text, WS_CHILD | style, ToPixels(design_.left), ToPixels(design_.top),
+        ToPixels(design_.width), ToPixels(design_.height),
+        container_ ? container_->hWnd() : parent.hWnd(), nullptr, Instance(), nullptr);
     if (ownFont_ && !font_) {
         font_ = CreateFont(fontSpec_.face, fontSpec_.points, fontSpec_.bold);
     }

@@ -43,7 +43,13 @@ class Control {
     virtual bool OnNotify(NMHDR& header, LRESULT& result);
     virtual void OnCommand(WORD id, WORD code);
     virtual void OnParentResized();
+    // The background brush for an edit or static control; nullptr for the default.
+    virtual HBRUSH OnColor(HDC dc);
     void Detach() { hwnd_ = nullptr; }
+
+    // Before the form loads: place the control inside another one (its design place is then
+    // relative to that control).
+    void SetContainer(Control& container) { container_ = &container; }
 
     // Before the form loads.
     void SetFont(FontSpec font) {
@@ -61,6 +67,7 @@ class Control {
 
     TwipsRect design_;
     HWND hwnd_ = nullptr;
+    Control* container_ = nullptr;
     FontSpec fontSpec_;
     bool ownFont_ = false;
     mAPI::Font font_;

@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "core/loaded_forms.h"
+#include "toolkit/button.h"
 #include "toolkit/control.h"
 #include "toolkit/menu.h"
 #include "toolkit/timer.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr char kFormClass[] = "Vantry.Form";
 ATOM g_formClass = 0;
+constexpr int kFirstControlId = 100;
 
 RECT WindowRectOf(HWND window) {
     RECT rect{};
@@ -48,6 +50,11 @@ void Form::AddControl(Control& control) {
 
 void Form::AddTimer(Timer& timer) {
     timers_.push_back(&timer);
+}
+
+void Form::SetDialogButtons(CommandButton& defaultButton, CommandButton& cancelButton) {
+    defaultButton_ = &defaultButton;
+    cancelButton_ = &cancelButton;
 }
 
 void Form::SetMenu(MenuBar& menu) {
@@ -86,8 +93,11 @@ void Form::Create(HWND owner) {
         return;
     }
     mAPI::LoadedForms::Add(*this);
-    for (Control* control : controls_) {
-        control->Create(*this);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        controls_[i]->Create(*this);
+        // Ids let dialog keys name the default button.
+        SetWindowLongPtrA(controls_[i]->hWnd(), GWLP_ID,
+                          static_cast<LONG_PTR>(kFirstControlId + i));
     }
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         timers_[i]->Attach(hwnd_, static_cast<UINT>(i + 1));
@@ -111,19 +121,38 @@ void Form::Show(const Form* owner) {
 }
 
 void Form::ShowModal(const Form* owner) {
-    HWND ownerWindow = owner ? owner->hWnd() : nullptr;
     Show(owner);
     if (!IsLoaded()) {
         return;
     }
-    if (ownerWindow) {
-        EnableWindow(ownerWindow, FALSE);
+    disabledWhileModal_.clear();
+    if (owner) {
+        disabledWhileModal_.push_back(owner->hWnd());
+    } else {
+        for (std::size_t i = 0; i < mAPI::LoadedForms::Count(); ++i) {
+            const Form* other = mAPI::LoadedForms::At(i);
+            if (other != this && IsWindowEnabled(other->hWnd())) {
+                disabledWhileModal_.push_back(other->hWnd());
+            }
+        }
+    }
+    for (HWND window : disabledWhileModal_) {
+        EnableWindow(window, FALSE);
     }
     RunMessageLoop([this] { return !IsLoaded(); });
-    if (ownerWindow) {
-        EnableWindow(ownerWindow, TRUE);
-        SetActiveWindow(ownerWindow);
+    EnableDisabledForms();
+    if (owner && owner->IsLoaded()) {
+        SetActiveWindow(owner->hWnd());
     }
+}
+
+void Form::EnableDisabledForms() {
+    for (HWND window : disabledWhileModal_) {
+        if (IsWindow(window)) {
+            EnableWindow(window, TRUE);
+        }
+    }
+    disabledWhileModal_.clear();
 }
 
 bool Form::Unload() {
@@ -135,11 +164,9 @@ bool Form::Unload() {
     }
     unloading_ = true;
     Form_Unload();
-    // An owner disabled by a modal loop must be usable again before we go, or the system
+    // Forms disabled by a modal loop must be usable again before we go, or the system
     // activates some other program's window.
-    if (HWND owner = GetWindow(hwnd_, GW_OWNER); owner && !IsWindowEnabled(owner)) {
-        EnableWindow(owner, TRUE);
-    }
+    EnableDisabledForms();
     DestroyWindow(hwnd_);
     unloading_ = false;
     return true;
@@ -219,16 +246,8 @@ void Form::Move(int left, int top) {
 
 void Form::SetPointer(MousePointer pointer) {
     pointer_ = pointer;
-    if (!hwnd_) {
-        return;
-    }
-    // Show the change now, not at the next mouse move: a long operation may follow at once.
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    HWND under = WindowFromPoint(cursor);
-    if (under && GetAncestor(under, GA_ROOT) == hwnd_) {
-        SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
-                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    if (hwnd_) {
+        RefreshCursor(); // a long operation may follow at once
     }
 }
 
@@ -278,6 +297,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_COMMAND:
+        // Escape in a form with dialog keys arrives as IDCANCEL without a control.
+        if (LOWORD(wParam) == IDCANCEL && lParam == 0 && cancelButton_) {
+            cancelButton_->OnCommand(0, BN_CLICKED);
+            return 0;
+        }
         if (lParam != 0) {
             if (Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam))) {
                 control->OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -306,9 +330,23 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_SETCURSOR:
-        if (pointer_ != MousePointer::Default) {
-            SetCursor(CursorFor(pointer_));
+        if (AppPointer() != MousePointer::Default || pointer_ != MousePointer::Default) {
+            SetCursor(AppPointer() != MousePointer::Default ? CursorFor(AppPointer())
+                                                            : CursorFor(pointer_));
             return TRUE;
+        }
+        break;
+    case DM_GETDEFID:
+        if (defaultButton_ && defaultButton_->hWnd()) {
+            return MAKELRESULT(GetDlgCtrlID(defaultButton_->hWnd()), DC_HASDEFID);
+        }
+        break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        if (Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam))) {
+            if (HBRUSH brush = control->OnColor(reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
         }
         break;
     case WM_CLOSE:

@@ -12,6 +12,7 @@
 
 namespace tk {
 
+class CommandButton;
 class Control;
 class MenuBar;
 class Timer;
@@ -39,7 +40,8 @@ class Form {
     void Load();
     // Loads if needed and shows modeless, owned by owner (nullptr: no owner).
     void Show(const Form* owner = nullptr);
-    // Loads if needed, disables the owner and handles messages until the form unloads.
+    // Loads if needed, disables the owner (without one: every other loaded form) and handles
+    // messages until the form unloads.
     void ShowModal(const Form* owner);
     // Asks Form_QueryUnload, then destroys the window. Returns false when the form refused.
     bool Unload();
@@ -63,12 +65,16 @@ class Form {
 
     HFONT DefaultFont() const { return font_.get(); }
     HACCEL Accelerators() const;
+    // Forms with dialog keys get Tab, Enter, Escape and access keys handled as in a dialog.
+    bool UsesDialogKeys() const { return defaultButton_ != nullptr; }
 
     static Form* FromWindow(HWND window);
 
   protected:
     void AddControl(Control& control);
     void AddTimer(Timer& timer);
+    // Enter clicks the default button and Escape the cancel button (they may be the same).
+    void SetDialogButtons(CommandButton& defaultButton, CommandButton& cancelButton);
     void SetMenu(MenuBar& menu);
 
     virtual void Form_Load() {}
@@ -84,6 +90,7 @@ class Form {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Create(HWND owner);
     void Destroyed();
+    void EnableDisabledForms();
     Control* ControlFromWindow(HWND window) const;
 
     FormDesign design_;
@@ -94,6 +101,9 @@ class Form {
     HWND hwnd_ = nullptr;
     MousePointer pointer_ = MousePointer::Default;
     bool unloading_ = false;
+    CommandButton* defaultButton_ = nullptr;
+    CommandButton* cancelButton_ = nullptr;
+    std::vector<HWND> disabledWhileModal_;
 };
 
 } // namespace tk

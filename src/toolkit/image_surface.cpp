@@ -1,5 +1,7 @@
 #include "toolkit/image_surface.h"
 
+#include <vector>
+
 namespace tk {
 
 ImageSurface::ImageSurface(const pictures::Image& image) {
@@ -27,6 +29,28 @@ ImageSurface::ImageSurface(const pictures::Image& image) {
     }
     dc_ = mAPI::MemoryDC(CreateCompatibleDC(nullptr));
     select_.emplace(dc_.get(), bitmap_.get());
+}
+
+mAPI::Cursor CreateMonochromeCursor(const pictures::Image& image, int hotX, int hotY,
+                                    pictures::Rgb transparent) {
+    // Rows of whole 16-bit words; AND set: screen shows through, XOR set: white.
+    const int rowBytes = (image.Width() + 15) / 16 * 2;
+    std::vector<BYTE> andPlane(static_cast<std::size_t>(rowBytes * image.Height()), 0);
+    std::vector<BYTE> xorPlane(andPlane.size(), 0);
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const auto at = static_cast<std::size_t>(y * rowBytes + x / 8);
+            const auto bit = static_cast<BYTE>(0x80 >> (x % 8));
+            const pictures::Rgb color = image.At(x, y);
+            if (color == transparent) {
+                andPlane[at] |= bit;
+            } else if (color == 0xFFFFFF) {
+                xorPlane[at] |= bit;
+            }
+        }
+    }
+    return mAPI::Cursor(CreateCursor(GetModuleHandleA(nullptr), hotX, hotY, image.Width(),
+                                     image.Height(), andPlane.data(), xorPlane.data()));
 }
 
 } // namespace tk

@@ -19,4 +19,8 @@ class ImageSurface {
     std::optional<mAPI::SelectGuard> select_;
 };
 
+// A black-and-white cursor from a picture of black, white and transparent pixels.
+mAPI::Cursor CreateMonochromeCursor(const pictures::Image& image, int hotX, int hotY,
+                                    pictures::Rgb transparent);
+
 } // namespace tk

@@ -61,6 +61,68 @@ COLORREF PictureBox::Point(int x, int y) const {
     return GetPixel(dc_.get(), x, y);
 }
 
+void PictureBox::SetVisible(bool visible) {
+    visible_ = visible;
+    if (hWnd()) {
+        ShowWindow(hWnd(), visible ? SW_SHOW : SW_HIDE);
+    }
+}
+
+namespace {
+
+int ButtonsOf(WPARAM keys) {
+    return ((keys & MK_LBUTTON) ? kLeftButton : 0) | ((keys & MK_RBUTTON) ? kRightButton : 0) |
+           ((keys & MK_MBUTTON) ? kMiddleButton : 0);
+}
+
+int ShiftOf(WPARAM keys) {
+    return ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
+           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+} // namespace
+
+void PictureBox::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    const int shift = ShiftOf(wParam);
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        SetCapture(hWnd());
+        const int button = message == WM_LBUTTONDOWN   ? kLeftButton
+                           : message == WM_RBUTTONDOWN ? kRightButton
+                                                       : kMiddleButton;
+        if (MouseDown) {
+            MouseDown(button, shift, x, y);
+        }
+        break;
+    }
+    case WM_MOUSEMOVE:
+        if (MouseMove) {
+            MouseMove(ButtonsOf(wParam), shift, x, y);
+        }
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        const int button = message == WM_LBUTTONUP   ? kLeftButton
+                           : message == WM_RBUTTONUP ? kRightButton
+                                                     : kMiddleButton;
+        if (ButtonsOf(wParam) == 0 && GetCapture() == hWnd()) {
+            ReleaseCapture();
+        }
+        if (MouseUp) {
+            MouseUp(button, shift, x, y);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
 void PictureBox::Refresh() {
     if (hWnd()) {
         InvalidateRect(hWnd(), nullptr, FALSE);
@@ -73,6 +135,17 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        if (picture) {
+            picture->OnMouse(message, wParam, lParam);
+        }
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);

@@ -5,8 +5,16 @@
 #include "toolkit/control.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace tk {
+
+// Mouse buttons as the events report them: 1 left, 2 right, 4 middle, added together.
+enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+// Button: the button pressed or released (MouseMove: all buttons held); Shift: 1 Shift,
+// 2 Ctrl, 4 Alt; X, Y in pixels of the picture box.
+using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
 
 class PictureBox : public Control {
   public:
@@ -23,10 +31,18 @@ class PictureBox : public Control {
     void PSet(int x, int y, std::uint32_t color);
     COLORREF Point(int x, int y) const;
     void Refresh();
+    void SetVisible(bool visible);
+
+    // A press takes the mouse capture; it stays (also while the box is hidden) until the last
+    // button is released.
+    MouseHandler MouseDown;
+    MouseHandler MouseMove;
+    MouseHandler MouseUp;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void ReleaseSurface();
+    void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::uint32_t backColor_;
     bool visible_;

@@ -147,8 +147,9 @@ void Main::mnuShowResources_Click() {
 }
 
 void Main::mnuSearch_Click() {
+    // Modal without an owner: every other form of the program waits while it is open.
     if (forms_.search) {
-        forms_.search->ShowModal(this);
+        forms_.search->ShowModal(nullptr);
     }
 }
 

@@ -33,6 +33,7 @@ class Main : public tk::Form {
     Main();
 
     void SetForms(MainForms forms) { forms_ = forms; }
+    const MainForms& Forms() const { return forms_; }
 
     // The handle of the selected node's window; 0 when no node is selected.
     std::int32_t GetCurhWnd() const;

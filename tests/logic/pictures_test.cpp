@@ -107,7 +107,7 @@ TEST(WriteIconFile, WritesDirectoryHeadersColoursAndMask) {
     const auto red = NearestIndex(StandardPalette16(), 0xFF0000);
     const auto blue = NearestIndex(StandardPalette16(), 0x0000FF);
     EXPECT_EQ(bytes[colours + 1] >> 4, blue); // (2, 1): high nibble of byte 1, row 0
-    EXPECT_EQ(bytes[colours + 4] >> 4, red);    // (0, 0): high nibble of byte 0, row 1
+    EXPECT_EQ(bytes[colours + 4] >> 4, red);  // (0, 0): high nibble of byte 0, row 1
     const std::size_t mask = colours + 8;
     EXPECT_EQ(bytes[mask], 0xC0);     // bottom row: (0, 1) and (1, 1) transparent
     EXPECT_EQ(bytes[mask + 4], 0x60); // top row: (1, 0) and (2, 0) transparent

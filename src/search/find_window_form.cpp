@@ -1,0 +1,212 @@
+#include "search/find_window_form.h"
+
+#include "core/loaded_forms.h"
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "core/version.h"
+#include "search/finder_cursor.h"
+#include "search/handle_text.h"
+#include "toolkit/image_surface.h"
+#include "tree/main_form.h"
+#include "tree/window_text.h"
+
+#include <limits>
+
+namespace vantry {
+
+namespace {
+
+constexpr std::uint32_t kBoxGrey = 0xC0C0C0; // RGB 192, 192, 192 (the same in BGR)
+constexpr std::uint32_t kButtonFace = tk::SystemColor(COLOR_BTNFACE);
+// The frame's children are placed on the form, offset by the frame's own place.
+constexpr int kFrameLeft = 240;
+constexpr int kFrameTop = 600;
+
+void SelectAllText(tk::TextBox& box) {
+    box.SetSelection(0, static_cast<int>(box.Text().size()));
+}
+
+} // namespace
+
+frmFindWindow::frmFindWindow(Main& main)
+    : tk::Form({"Window search", 4710, 3375, tk::BorderStyle::FixedDialog}),
+      cmdOK({3420, 120, 1155, 345}, "&OK", true), cmdCancel({3420, 540, 1155, 345}, "&Cancel"),
+      fraFinderBack({kFrameLeft, kFrameTop, 2880, 1425}),
+      picFindBack({kFrameLeft + 225, kFrameTop + 315, 765, 585}, kButtonFace),
+      picFind({105, 30, 480, 480}, kButtonFace),
+      Label1({240, 120, 2835, 420},
+             "Drag crosshairs to the desired window to return information for it."),
+      chkHideApp({kFrameLeft + 225, kFrameTop + 1050, 1875, 195}, "Hide " VANTRY_TITLE),
+      Label2({240, 2220, 1170, 195}, "Window &Handle:"),
+      txtHandle({1500, 2175, 1635, 315}, kHandleBoxLength, false, kBoxGrey),
+      Label4({360, 2610, 1005, 195}, "Window &Text:"),
+      txtWinText({1500, 2565, 1635, 315}, 0, true, kBoxGrey),
+      Label3({480, 2985, 870, 195}, "&Class name:"),
+      txtClassName({1500, 2940, 1635, 315}, 0, true, kBoxGrey), main_(main) {
+    picFind.SetContainer(picFindBack);
+    // Creation order is the tab order.
+    for (tk::Control* control : std::initializer_list<tk::Control*>{
+             &cmdOK, &cmdCancel, &fraFinderBack, &picFindBack, &picFind, &Label1, &chkHideApp,
+             &Label2, &txtHandle, &Label4, &txtWinText, &Label3, &txtClassName}) {
+        AddControl(*control);
+    }
+    // Enter and Escape both act as OK.
+    SetDialogButtons(cmdOK, cmdOK);
+
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
+    chkHideApp.Click = [this] { chkHideApp_Click(); };
+    txtHandle.KeyPress = [this](char key) { return FilterHandleKey(key, txtHandle.Text()); };
+    txtHandle.LostFocus = [this] { txtHandle_LostFocus(); };
+    for (tk::TextBox* box : {&txtHandle, &txtWinText, &txtClassName}) {
+        box->GotFocus = [box] { SelectAllText(*box); };
+    }
+    picFind.MouseDown = [this](int button, int, int, int) { picFind_MouseDown(button); };
+    picFind.MouseMove = [this](int button, int, int, int) { picFind_MouseMove(button); };
+    picFind.MouseUp = [this](int button, int, int, int) { picFind_MouseUp(button); };
+}
+
+void frmFindWindow::Form_Load() {
+    highlightedWnd_ = nullptr;
+    if (!finderCursor_) {
+        finderCursor_ = tk::CreateMonochromeCursor(DrawFinderCursor(), kFinderHotSpotX,
+                                                   kFinderHotSpotY, kFinderTransparent);
+    }
+    DrawFinderPicture();
+}
+
+void frmFindWindow::DrawFinderPicture() {
+    picFind.Cls();
+    DrawIconEx(picFind.hdc(), 0, 0, finderCursor_.get(), kFinderCursorSize, kFinderCursorSize, 0,
+               nullptr, DI_NORMAL);
+    picFind.Refresh();
+}
+
+bool frmFindWindow::Form_QueryUnload() {
+    // A frame must not stay on the screen, nor the finder's pointer, if the dialog closes
+    // during a drag (Escape acts as OK).
+    ClearHighlight();
+    tk::SetAppPointer(tk::MousePointer::Default);
+    chkHideApp.SetValue(0);
+    chkHideApp_Click();
+    return false;
+}
+
+void frmFindWindow::cmdOK_Click() {
+    tk::SetAppPointer(tk::MousePointer::Default);
+    std::string key;
+    try {
+        // Read the same handle that leaving the box would give, also when Enter is pressed
+        // with the focus still in it.
+        if (!txtHandle.Text().empty()) {
+            txtHandle.SetText(NormalizeHandleText(txtHandle.Text()));
+        }
+        const std::int32_t handle = HandleFromText(txtHandle.Text());
+        key = WindowKey(handle);
+        if (!main_.tvTree.Exists(key)) {
+            if (handle != 0) {
+                tk::ShowMessageBox(hWnd(),
+                                   "The window " + mAPI::HexStr8(handle) + " could not be found.",
+                                   VANTRY_TITLE, MB_OK | MB_ICONHAND);
+            }
+            Unload();
+            return;
+        }
+    } catch (const std::exception&) {
+        return; // not a handle: the dialog stays as it is
+    }
+    main_.tvTree.SelectByKey(key);
+    Unload();
+}
+
+void frmFindWindow::cmdCancel_Click() {
+    Unload();
+}
+
+void frmFindWindow::chkHideApp_Click() {
+    const bool show = chkHideApp.Value() == 0;
+    ShowFormWindow(&main_, show);
+    for (const tk::Form* form : {static_cast<const tk::Form*>(main_.Forms().properties),
+                                 static_cast<const tk::Form*>(main_.Forms().resources)}) {
+        if (form && mAPI::IsFormLoaded(*form)) {
+            ShowFormWindow(form, show);
+        }
+    }
+}
+
+void frmFindWindow::ShowFormWindow(const tk::Form* form, bool show) {
+    SetWindowPos(form->hWnd(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void frmFindWindow::txtHandle_LostFocus() {
+    txtHandle.SetText(NormalizeHandleText(txtHandle.Text()));
+}
+
+void frmFindWindow::picFind_MouseDown(int button) {
+    if (button == tk::kLeftButton) {
+        picFind.SetVisible(false);
+    }
+}
+
+void frmFindWindow::picFind_MouseMove(int button) {
+    if (button == tk::kLeftButton) {
+        TrackFinder();
+    }
+}
+
+void frmFindWindow::picFind_MouseUp(int button) {
+    if (button == tk::kLeftButton) {
+        ClearHighlight();
+        picFind.SetVisible(true);
+        tk::SetAppPointer(tk::MousePointer::Default);
+    }
+}
+
+void frmFindWindow::TrackFinder() {
+    POINT point{};
+    GetCursorPos(&point);
+    HWND target = WindowFromPoint(point);
+    RECT own{};
+    GetWindowRect(hWnd(), &own);
+    if (PtInRect(&own, point)) {
+        ClearHighlight();
+        tk::SetAppPointer(tk::MousePointer::NoDrop);
+        return;
+    }
+    txtHandle.SetText(mAPI::HexStr8(mAPI::HandleToInt(target)) + "h");
+    txtWinText.SetText(mAPI::ReadWindowCaption(target, std::numeric_limits<int>::max() - 1));
+    txtClassName.SetText(mAPI::ReadClassName(target));
+    tk::SetAppPointer(tk::MousePointer::Custom, finderCursor_.get());
+    if (highlightedWnd_ != target) {
+        if (highlightedWnd_) {
+            HighlightWindow(highlightedWnd_);
+        }
+        HighlightWindow(target);
+        highlightedWnd_ = target;
+    }
+}
+
+void frmFindWindow::ClearHighlight() {
+    if (highlightedWnd_) {
+        HighlightWindow(highlightedWnd_);
+        highlightedWnd_ = nullptr;
+    }
+}
+
+void frmFindWindow::HighlightWindow(HWND window) {
+    RECT rect{0, 0, 0, 0};
+    GetWindowRect(window, &rect);
+    DrawFrameRect(rect);
+}
+
+void frmFindWindow::DrawFrameRect(RECT& rect) {
+    const mAPI::WindowDC screen(nullptr);
+    DrawFocusRect(screen.get(), &rect);
+    InflateRect(&rect, -1, -1);
+    DrawFocusRect(screen.get(), &rect);
+    InflateRect(&rect, -1, -1);
+    DrawFocusRect(screen.get(), &rect);
+}
+
+} // namespace vantry
