@@ -30,8 +30,8 @@ std::set<std::string> NodeKeys(const vantry::Main& main) {
 class RecordingForm : public vantry::CurrentWindowForm {
   public:
     RecordingForm(std::string name, std::vector<std::string>& log)
-        : CurrentWindowForm({name, 3000, 2000, tk::BorderStyle::FixedDialog}), name_(std::move(name)),
-          log_(log) {}
+        : CurrentWindowForm({name, 3000, 2000, tk::BorderStyle::FixedDialog}),
+          name_(std::move(name)), log_(log) {}
     void DoRefresh() override { log_.push_back(name_); }
 
   private:
