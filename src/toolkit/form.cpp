@@ -343,12 +343,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
         if (Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam))) {
-            if (HBRUSH brush = control->OnColor(reinterpret_cast<HDC>(wParam))) {
+            if (HBRUSH brush = control->OnColor(dc)) {
                 return reinterpret_cast<LRESULT>(brush);
             }
         }
-        break;
+        if (message == WM_CTLCOLOREDIT) {
+            break;
+        }
+        // Labels, check boxes and frames stand on the form's own face colour.
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
     case WM_CLOSE:
         Unload();
         return 0;

@@ -8,7 +8,11 @@
 namespace tk {
 
 void Label::Create(Form& parent) {
-    CreateChild(parent, "STATIC", WS_VISIBLE | SS_LEFT, 0, caption_.c_str());
+    // A label one line high shows as much of its line as fits instead of wrapping the rest
+    // onto a line nobody sees.
+    const bool oneLine = Design().height < 2 * 195;
+    CreateChild(parent, "STATIC", WS_VISIBLE | (oneLine ? SS_LEFTNOWORDWRAP : SS_LEFT), 0,
+                caption_.c_str());
 }
 
 std::string Label::Caption() const {

@@ -96,7 +96,25 @@ void CheckBox::SetValue(int value) {
 }
 
 void Frame::Create(Form& parent) {
-    CreateChild(parent, "BUTTON", WS_VISIBLE | BS_GROUPBOX);
+    // At the bottom of its siblings and clipped by them, so that filling its face never covers
+    // the controls standing in it (a group box paints no face of its own).
+    HWND window = CreateChild(parent, "BUTTON", WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX);
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowSubclass(window, &Frame::Subclass, 1, 0);
+}
+
+LRESULT CALLBACK Frame::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
+    if (message == WM_ERASEBKGND) {
+        RECT client{};
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &Frame::Subclass, 1);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace tk

@@ -57,6 +57,10 @@ class Frame : public Control {
   public:
     using Control::Control;
     void Create(Form& parent) override;
+
+  private:
+    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR data);
 };
 
 } // namespace tk
