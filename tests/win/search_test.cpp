@@ -1,3 +1,4 @@
+#include "core/handles.h"
 #include "core/loaded_forms.h"
 #include "core/mapi.h"
 #include "main_fixture.h"
@@ -124,6 +125,7 @@ TEST_F(SearchTest, DraggingOverAWindowShowsItAndOverTheDialogShowsNoDrop) {
 }
 
 TEST_F(SearchTest, MovingOnErasesTheOldFrameBeforeDrawingTheNew) {
+    const int handles = mAPI::LiveHandleCount();
     const auto targetBefore = EdgePixels(target_);
     const auto otherBefore = EdgePixels(other_);
     Press();
@@ -138,6 +140,7 @@ TEST_F(SearchTest, MovingOnErasesTheOldFrameBeforeDrawingTheNew) {
     EXPECT_NE(EdgePixels(other_), otherBefore);
     Release();
     EXPECT_EQ(EdgePixels(other_), otherBefore);
+    EXPECT_EQ(mAPI::LiveHandleCount(), handles); // every screen DC went back
 }
 
 TEST_F(SearchTest, OnlyTheLeftButtonAloneDrivesTheFinder) {
