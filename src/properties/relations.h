@@ -1,0 +1,22 @@
+// The "Window" tab's links: their texts, the tree key they lead to, and the warning when the
+// tree has no such node.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vantry {
+
+// HexStr8 of a related window, or "(None)" for 0.
+std::string RelationText(std::int32_t handle);
+
+// The tree key a link's text leads to: WindowKey of HexToLong of the text.
+// Throws mAPI::TypeMismatchError or mAPI::OverflowError for "(None)" and other non-handles.
+std::string LinkKey(std::string_view linkText);
+
+// "The window <text> could not be found." and, on the next line, a hint chosen by whether the
+// tree shows only visible windows.
+std::string WindowNotFoundText(std::string_view linkText, bool onlyVisible);
+
+} // namespace vantry
