@@ -18,9 +18,6 @@ namespace {
 
 constexpr std::uint32_t kBoxGrey = 0xC0C0C0; // RGB 192, 192, 192 (the same in BGR)
 constexpr std::uint32_t kButtonFace = tk::SystemColor(COLOR_BTNFACE);
-// The frame's children are placed on the form, offset by the frame's own place.
-constexpr int kFrameLeft = 240;
-constexpr int kFrameTop = 600;
 
 void SelectAllText(tk::TextBox& box) {
     box.SetSelection(0, static_cast<int>(box.Text().size()));
@@ -31,19 +28,20 @@ void SelectAllText(tk::TextBox& box) {
 frmFindWindow::frmFindWindow(Main& main)
     : tk::Form({"Window search", 4710, 3375, tk::BorderStyle::FixedDialog}),
       cmdOK({3420, 120, 1155, 345}, "&OK", true), cmdCancel({3420, 540, 1155, 345}, "&Cancel"),
-      fraFinderBack({kFrameLeft, kFrameTop, 2880, 1425}),
-      picFindBack({kFrameLeft + 225, kFrameTop + 315, 765, 585}, kButtonFace),
+      fraFinderBack({240, 600, 2880, 1425}), picFindBack({225, 315, 765, 585}, kButtonFace),
       picFind({105, 30, 480, 480}, kButtonFace),
       Label1({240, 120, 2835, 420},
              "Drag crosshairs to the desired window to return information for it."),
-      chkHideApp({kFrameLeft + 225, kFrameTop + 1050, 1875, 195}, "Hide " VANTRY_TITLE),
+      chkHideApp({225, 1050, 1875, 195}, "Hide " VANTRY_TITLE),
       Label2({240, 2220, 1170, 195}, "Window &Handle:"),
       txtHandle({1500, 2175, 1635, 315}, kHandleBoxLength, false, kBoxGrey),
       Label4({360, 2610, 1005, 195}, "Window &Text:"),
       txtWinText({1500, 2565, 1635, 315}, 0, true, kBoxGrey),
       Label3({480, 2985, 870, 195}, "&Class name:"),
       txtClassName({1500, 2940, 1635, 315}, 0, true, kBoxGrey), main_(main) {
+    picFindBack.SetContainer(fraFinderBack);
     picFind.SetContainer(picFindBack);
+    chkHideApp.SetContainer(fraFinderBack);
     // Creation order is the tab order.
     for (tk::Control* control : std::initializer_list<tk::Control*>{
              &cmdOK, &cmdCancel, &fraFinderBack, &picFindBack, &picFind, &Label1, &chkHideApp,

@@ -81,13 +81,15 @@ COLORREF ResolveColor(std::uint32_t color) {
     return static_cast<COLORREF>(color);
 }
 
-mAPI::Font CreateFont(const char* face, double points, bool bold) {
+mAPI::Font CreateFont(const FontDesc& desc) {
     LOGFONTA font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(points * ScreenDpi() / 72.0));
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfHeight = -static_cast<LONG>(std::lround(desc.points * ScreenDpi() / 72.0));
+    font.lfWeight = desc.bold ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = desc.italic;
+    font.lfUnderline = desc.underline;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    lstrcpynA(font.lfFaceName, desc.face.c_str(), LF_FACESIZE);
     return mAPI::Font(CreateFontIndirectA(&font));
 }
 
@@ -166,6 +168,21 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& title
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
     return std::exchange(CurrentMessageBoxHandler(), std::move(handler));
+}
+
+bool ForwardToForm(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        result = SendMessageA(GetAncestor(container, GA_ROOT), message, wParam, lParam);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void DoEvents() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/handles.h"
+#include "toolkit/font_desc.h"
 
 #include <windows.h>
 
@@ -28,7 +29,7 @@ constexpr std::uint32_t SystemColor(int index) {
     return 0x80000000u | static_cast<std::uint32_t>(index);
 }
 
-mAPI::Font CreateFont(const char* face, double points, bool bold = false);
+mAPI::Font CreateFont(const FontDesc& font);
 
 // The cursor that stands for a pointer value (Custom: the application's custom image);
 // nullptr for the default.
@@ -57,6 +58,10 @@ using MessageBoxHandler =
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT style);
 // Returns the handler it replaces; an empty one restores the system's message box.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// For container windows of our own: what a control inside reports (commands, notifications,
+// colour requests) goes to the form, which knows the control. True when it was forwarded.
+bool ForwardToForm(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 // Lets every message already waiting be handled, then returns.
 void DoEvents();

@@ -70,10 +70,10 @@ HWND Control::CreateChild(Form& parent, const char* className, DWORD style, DWOR
         ToPixels(design_.width), ToPixels(design_.height),
         container_ ? container_->hWnd() : parent.hWnd(), nullptr, Instance(), nullptr);
     if (ownFont_ && !font_) {
-        font_ = CreateFont(fontSpec_.face, fontSpec_.points, fontSpec_.bold);
+        font_ = CreateFont(fontDesc_);
     }
-    HFONT font = ownFont_ ? font_.get() : parent.DefaultFont();
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    baseFont_ = ownFont_ ? font_.get() : parent.DefaultFont();
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(baseFont_), FALSE);
     return hwnd_;
 }
 

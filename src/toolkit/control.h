@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/handles.h"
+#include "toolkit/font_desc.h"
 #include "toolkit/twips.h"
 
 #include <windows.h>
@@ -12,13 +13,6 @@
 namespace tk {
 
 class Form;
-
-// A font as designs give it; a control without one uses its form's.
-struct FontSpec {
-    const char* face = "Tahoma";
-    double points = 8.25;
-    bool bold = false;
-};
 
 class Control {
   public:
@@ -51,9 +45,9 @@ class Control {
     // relative to that control).
     void SetContainer(Control& container) { container_ = &container; }
 
-    // Before the form loads.
-    void SetFont(FontSpec font) {
-        fontSpec_ = font;
+    // Before the form loads; a control without a font of its own uses its form's.
+    void SetFont(FontDesc font) {
+        fontDesc_ = std::move(font);
         ownFont_ = true;
     }
 
@@ -61,6 +55,8 @@ class Control {
     HWND CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle = 0,
                      const char* text = "");
     const TwipsRect& Design() const { return design_; }
+    // The font the control was created with: its own, or its form's.
+    HFONT BaseFont() const { return baseFont_; }
 
   private:
     RECT PixelRect() const;
@@ -68,9 +64,10 @@ class Control {
     TwipsRect design_;
     HWND hwnd_ = nullptr;
     Control* container_ = nullptr;
-    FontSpec fontSpec_;
+    FontDesc fontDesc_;
     bool ownFont_ = false;
     mAPI::Font font_;
+    HFONT baseFont_ = nullptr;
 };
 
 } // namespace tk

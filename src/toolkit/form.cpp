@@ -82,7 +82,7 @@ void Form::Create(HWND owner) {
     RECT frame{0, 0, ToPixels(design_.clientWidth), ToPixels(design_.clientHeight)};
     AdjustWindowRectEx(&frame, style, menu != nullptr, exStyle);
 
-    font_ = CreateFont("Tahoma", 8.25);
+    font_ = CreateFont(FontDesc{});
     CreateWindowExA(exStyle, kFormClass, design_.caption.c_str(), style, CW_USEDEFAULT,
                     CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner, menu,
                     Instance(), this);

@@ -2,6 +2,8 @@
 // values, read with defaults and written leaving out values equal to their default.
 #pragma once
 
+#include "toolkit/font_desc.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,15 +12,6 @@
 #include <vector>
 
 namespace tk {
-
-struct FontDesc {
-    std::string face = "MS Sans Serif";
-    double points = 8.25;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool operator==(const FontDesc&) const = default;
-};
 
 // A picture by its handle; 0 is no picture.
 struct PictureRef {

@@ -12,6 +12,13 @@ TextBox::TextBox(TwipsRect design, int maxLength, bool locked,
                  std::optional<std::uint32_t> backColor)
     : Control(design), maxLength_(maxLength), locked_(locked), backColor_(backColor) {}
 
+TextBox::~TextBox() {
+    if (hWnd()) {
+        // The window may outlive us by a moment; it must not call back into a dead object.
+        RemoveWindowSubclass(hWnd(), &TextBox::Subclass, 1);
+    }
+}
+
 void TextBox::Create(Form& parent) {
     HWND window = CreateChild(
         parent, "EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (locked_ ? ES_READONLY : 0),
@@ -28,14 +35,35 @@ void TextBox::Create(Form& parent) {
 LRESULT CALLBACK TextBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR self) {
     auto* box = reinterpret_cast<TextBox*>(self);
-    if (message == WM_CHAR && box->KeyPress) {
-        const auto key = box->KeyPress(static_cast<char>(wParam));
-        if (!key) {
-            return 0;
+    switch (message) {
+    case WM_CHAR:
+        if (box->KeyPress) {
+            const auto key = box->KeyPress(static_cast<char>(wParam));
+            if (!key) {
+                return 0;
+            }
+            wParam = static_cast<unsigned char>(*key);
         }
-        wParam = static_cast<unsigned char>(*key);
-    } else if (message == WM_NCDESTROY) {
+        break;
+    case WM_SETCURSOR:
+        if (box->mouseIcon_ && LOWORD(lParam) == HTCLIENT &&
+            AppPointer() == MousePointer::Default) {
+            SetCursor(box->mouseIcon_);
+            return TRUE;
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (box->Click) {
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            box->Click();
+            return result;
+        }
+        break;
+    case WM_NCDESTROY:
         RemoveWindowSubclass(window, &TextBox::Subclass, 1);
+        break;
+    default:
+        break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -49,11 +77,35 @@ void TextBox::OnCommand(WORD, WORD code) {
 }
 
 HBRUSH TextBox::OnColor(HDC dc) {
+    if (foreColor_ && IsWindowEnabled(hWnd())) {
+        SetTextColor(dc, ResolveColor(*foreColor_));
+    }
     if (!brush_) {
         return nullptr;
     }
     SetBkColor(dc, ResolveColor(*backColor_));
     return brush_.get();
+}
+
+void TextBox::SetForeColor(std::uint32_t color) {
+    foreColor_ = color;
+    InvalidateRect(hWnd(), nullptr, TRUE);
+}
+
+void TextBox::SetUnderline(bool underline) {
+    underline_ = underline;
+    if (underline && !underlined_) {
+        LOGFONTA font{};
+        GetObjectA(BaseFont(), sizeof font, &font);
+        font.lfUnderline = TRUE;
+        underlined_ = mAPI::Font(CreateFontIndirectA(&font));
+    }
+    SendMessageA(hWnd(), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(underline ? underlined_.get() : BaseFont()), TRUE);
+}
+
+void TextBox::SetEnabled(bool enabled) {
+    EnableWindow(hWnd(), enabled);
 }
 
 std::string TextBox::Text() const {
@@ -95,26 +147,46 @@ void CheckBox::SetValue(int value) {
     }
 }
 
+namespace {
+
+constexpr char kFrameClass[] = "Vantry.Frame";
+
+} // namespace
+
 void Frame::Create(Form& parent) {
-    // At the bottom of its siblings and clipped by them, so that filling its face never covers
-    // the controls standing in it (a group box paints no face of its own).
-    HWND window = CreateChild(parent, "BUTTON", WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX);
-    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowSubclass(window, &Frame::Subclass, 1, 0);
+    EnsureWindowClass(kFrameClass, &Frame::WindowProc, 0,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    HWND window =
+        CreateChild(parent, kFrameClass, WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
+    SetWindowObject(window, this);
 }
 
-LRESULT CALLBACK Frame::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR) {
-    if (message == WM_ERASEBKGND) {
-        RECT client{};
-        GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return 1;
+void Frame::SetVisible(bool visible) {
+    ShowWindow(hWnd(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void Frame::BringToFront() {
+    SetWindowPos(hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Frame::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT forwarded = 0;
+    if (ForwardToForm(window, message, wParam, lParam, forwarded)) {
+        return forwarded;
     }
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &Frame::Subclass, 1);
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        const auto* frame = static_cast<Frame*>(GetWindowObject(window));
+        if (frame && frame->border_) {
+            RECT client{};
+            GetClientRect(window, &client);
+            DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
+        }
+        EndPaint(window, &paint);
+        return 0;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 } // namespace tk

@@ -14,6 +14,7 @@ namespace tk {
 class TextBox : public Control {
   public:
     TextBox(TwipsRect design, int maxLength, bool locked, std::optional<std::uint32_t> backColor);
+    ~TextBox() override;
     void Create(Form& parent) override;
     void OnCommand(WORD id, WORD code) override;
     HBRUSH OnColor(HDC dc) override;
@@ -21,6 +22,15 @@ class TextBox : public Control {
     std::string Text() const;
     void SetText(const std::string& text);
     void SetSelection(int start, int length);
+    void SetForeColor(std::uint32_t color);
+    void SetUnderline(bool underline);
+    bool Underline() const { return underline_; }
+    void SetEnabled(bool enabled);
+    // The pointer over the box; nullptr for the usual one. The caller keeps it alive.
+    void SetMouseIcon(HCURSOR cursor) { mouseIcon_ = cursor; }
+    HCURSOR MouseIcon() const { return mouseIcon_; }
+
+    std::function<void()> Click;
 
     // Gets each typed character first: return it (changed or not) to let it in, or nullopt.
     std::function<std::optional<char>(char)> KeyPress;
@@ -33,7 +43,11 @@ class TextBox : public Control {
     int maxLength_;
     bool locked_;
     std::optional<std::uint32_t> backColor_;
+    std::optional<std::uint32_t> foreColor_;
     mAPI::Brush brush_;
+    bool underline_ = false;
+    mAPI::Font underlined_;
+    HCURSOR mouseIcon_ = nullptr;
 };
 
 class CheckBox : public Control {
@@ -53,14 +67,18 @@ class CheckBox : public Control {
     std::string caption_;
 };
 
+// A container for other controls (SetContainer), drawn with an etched border or none. What its
+// controls report goes on to the form.
 class Frame : public Control {
   public:
-    using Control::Control;
+    explicit Frame(TwipsRect design, bool border = true) : Control(design), border_(border) {}
     void Create(Form& parent) override;
+    void SetVisible(bool visible);
+    void BringToFront();
 
   private:
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool border_;
 };
 
 } // namespace tk

@@ -15,9 +15,9 @@ About::About()
       Label3({1380, 1260, 3120, 195}, "\xA9 2026 The " VANTRY_TITLE " project"),
       Label6({1395, 1560, 1890, 195}, VANTRY_TITLE " contributors"),
       Command1({1800, 2040, 1455, 375}, "OK", true) {
-    Label1.SetFont({"Tahoma", 21.75});
-    Label2.SetFont({"Tahoma", 8.25, true});
-    Command1.SetFont({"Arial", 8.25});
+    Label1.SetFont({.face = "Tahoma", .points = 21.75});
+    Label2.SetFont({.face = "Tahoma", .points = 8.25, .bold = true});
+    Command1.SetFont({.face = "Arial", .points = 8.25});
     for (tk::Control* control : std::initializer_list<tk::Control*>{
              &imgIcon, &Label1, &Label2, &linLine, &Label3, &Label6, &Command1}) {
         AddControl(*control);
