@@ -11,6 +11,20 @@ std::array<FrameLine, 4> FrameLines(int width, int height, int aboveTop) {
     }};
 }
 
+PixelRect LineRect(const FrameLine& line) {
+    // Along one axis the line covers [first, second) going either way; across it, one pixel.
+    auto span = [](int first, int second) {
+        return first <= second ? std::make_pair(first, second - first)
+                               : std::make_pair(second + 1, first - second);
+    };
+    if (line.y1 == line.y2) {
+        const auto [left, width] = span(line.x1, line.x2);
+        return {left, line.y1, width, 1};
+    }
+    const auto [top, height] = span(line.y1, line.y2);
+    return {line.x1, top, 1, height};
+}
+
 std::array<std::uint32_t, 4> FrameColors(std::int16_t style) {
     if (style == kSunken) {
         return {kShadowColor, kShadowColor, kHighlightColor, kHighlightColor};

@@ -25,6 +25,14 @@ struct FrameLine {
 // runs up to aboveTop pixels above the surface (its design end).
 std::array<FrameLine, 4> FrameLines(int width, int height, int aboveTop);
 
+// The pixels a one-pixel line covers, as a window rectangle: from its first end up to, not
+// including, its second end.
+struct PixelRect {
+    int left, top, width, height;
+    bool operator==(const PixelRect&) const = default;
+};
+PixelRect LineRect(const FrameLine& line);
+
 // Colours of the four lines for a Style value.
 std::array<std::uint32_t, 4> FrameColors(std::int16_t style);
 

@@ -46,6 +46,18 @@ void Line::Create(Form& parent) {
     SetWindowLongPtrA(window, GWLP_USERDATA, static_cast<LONG_PTR>(color_));
 }
 
+void Line::SetColor(std::uint32_t color) {
+    color_ = color;
+    if (hWnd()) {
+        SetWindowLongPtrA(hWnd(), GWLP_USERDATA, static_cast<LONG_PTR>(color_));
+        InvalidateRect(hWnd(), nullptr, FALSE);
+    }
+}
+
+void Line::MovePixels(int left, int top, int width, int height) {
+    MoveWindow(hWnd(), left, top, width, height, TRUE);
+}
+
 LRESULT CALLBACK Line::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) {
         return 1;

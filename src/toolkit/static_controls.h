@@ -24,6 +24,9 @@ class Line : public Control {
     Line(int x1, int y1, int x2, int y2, std::uint32_t color);
     void Create(Form& parent) override;
     std::uint32_t Color() const { return color_; }
+    void SetColor(std::uint32_t color);
+    // Place in pixels of the parent window.
+    void MovePixels(int left, int top, int width, int height);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -116,3 +116,11 @@ TEST(Light3DBag, ChangedValuesAreWrittenInKeyOrderAndRoundTrip) {
     odd.Write<bool>("BackColor", true, false);
     EXPECT_EQ(ReadLight3D(odd, ambient).backColor, 0x8000000Fu);
 }
+
+TEST(Light3DFrame, LinesCoverUpToTheirSecondEndAndTheCornersBelongToBottomAndRight) {
+    const auto lines = FrameLines(100, 50, 15);
+    EXPECT_EQ(LineRect(lines[0]), (PixelRect{0, 0, 99, 1}));   // top: x 0..98
+    EXPECT_EQ(LineRect(lines[1]), (PixelRect{0, 0, 1, 49}));   // left: y 0..48
+    EXPECT_EQ(LineRect(lines[2]), (PixelRect{0, 49, 100, 1})); // bottom: x 0..99
+    EXPECT_EQ(LineRect(lines[3]), (PixelRect{99, -14, 1, 65})); // right: y 50 up to -14
+}
