@@ -1,3 +1,4 @@
+#include "properties/properties_form.h"
 #include "search/find_window_form.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
@@ -7,8 +8,9 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     tk::InitToolkit(instance);
     vantry::Main main;
+    vantry::frmProperties properties(main);
     vantry::frmFindWindow search(main);
-    main.SetForms({nullptr, nullptr, &search});
+    main.SetForms({&properties, nullptr, &search});
     main.Show();
     tk::RunMessageLoop([&main] { return !main.IsLoaded(); });
     return 0;

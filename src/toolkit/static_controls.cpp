@@ -24,6 +24,13 @@ std::string Label::Caption() const {
     return text;
 }
 
+void Label::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (hWnd()) {
+        SetWindowTextA(hWnd(), caption.c_str());
+    }
+}
+
 namespace {
 
 constexpr char kLineClass[] = "Vantry.Line";

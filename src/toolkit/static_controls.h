@@ -13,6 +13,7 @@ class Label : public Control {
     Label(TwipsRect design, std::string caption) : Control(design), caption_(std::move(caption)) {}
     void Create(Form& parent) override;
     std::string Caption() const;
+    void SetCaption(const std::string& caption);
 
   private:
     std::string caption_;

@@ -71,7 +71,7 @@ class CheckBox : public Control {
 // controls report goes on to the form.
 class Frame : public Control {
   public:
-    explicit Frame(TwipsRect design, bool border = true) : Control(design), border_(border) {}
+    Frame(TwipsRect design, bool border = true) : Control(design), border_(border) {}
     void Create(Form& parent) override;
     void SetVisible(bool visible);
     void BringToFront();

@@ -4,12 +4,30 @@
 
 namespace tk {
 
+TreeView::~TreeView() {
+    if (hWnd()) {
+        RemoveWindowSubclass(hWnd(), &TreeView::Subclass, 1);
+    }
+}
+
 void TreeView::Create(Form& parent) {
     Clear();
-    CreateChild(parent, WC_TREEVIEWA,
-                WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
-                    TVS_SHOWSELALWAYS,
-                WS_EX_CLIENTEDGE);
+    HWND window = CreateChild(parent, WC_TREEVIEWA,
+                              WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
+                                  TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                              WS_EX_CLIENTEDGE);
+    SetWindowSubclass(window, &TreeView::Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TreeView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR self) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        reinterpret_cast<TreeView*>(self)->lastPress_ = {static_cast<short>(LOWORD(lParam)),
+                                                         static_cast<short>(HIWORD(lParam))};
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &TreeView::Subclass, 1);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void TreeView::SetImageList(const ImageList& images) {
@@ -91,10 +109,8 @@ std::optional<std::string> TreeView::SelectedKey() const {
 void TreeView::OnClick() {
     // A click that changed the selection has raised NodeClick already.
     const bool alreadyRaised = std::exchange(selectedByThisClick_, false);
-    DWORD position = GetMessagePos();
     TVHITTESTINFO hit{};
-    hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    ScreenToClient(hWnd(), &hit.pt);
+    hit.pt = lastPress_;
     HTREEITEM item = TreeView_HitTest(hWnd(), &hit);
     if (!alreadyRaised && item && (hit.flags & TVHT_ONITEM) &&
         item == TreeView_GetSelection(hWnd()) && NodeClick) {

@@ -19,6 +19,7 @@ class ImageList;
 class TreeView : public Control {
   public:
     using Control::Control;
+    ~TreeView() override;
     void Create(Form& parent) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
@@ -68,11 +69,14 @@ class TreeView : public Control {
     };
 
     void OnClick();
+    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
 
     std::unordered_map<std::string, HTREEITEM, KeyHash, std::equal_to<>> items_;
     std::vector<std::string> keys_; // indexed by each item's lParam
     std::vector<HTREEITEM> order_;
     bool selectedByThisClick_ = false;
+    POINT lastPress_{-1, -1}; // where the last left press was, in client pixels
 };
 
 } // namespace tk

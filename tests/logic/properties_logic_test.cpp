@@ -1,5 +1,6 @@
 #include "controls/light3d_logic.h"
 #include "core/mapi.h"
+#include "properties/jump_pointer.h"
 #include "properties/relations.h"
 #include "properties/style_tables.h"
 
@@ -123,4 +124,13 @@ TEST(Light3DFrame, LinesCoverUpToTheirSecondEndAndTheCornersBelongToBottomAndRig
     EXPECT_EQ(LineRect(lines[1]), (PixelRect{0, 0, 1, 49}));   // left: y 0..48
     EXPECT_EQ(LineRect(lines[2]), (PixelRect{0, 49, 100, 1})); // bottom: x 0..99
     EXPECT_EQ(LineRect(lines[3]), (PixelRect{99, -14, 1, 65})); // right: y 50 up to -14
+}
+
+TEST(JumpPointer, IsAHandWhoseFingertipIsTheHotSpot) {
+    const pictures::Image hand = DrawJumpPointer();
+    ASSERT_EQ(hand.Width(), kJumpPointerSize);
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY), 0x000000u);          // the tip's outline
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY - 1), kJumpTransparent); // nothing above
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY + 2), 0xFFFFFFu);       // the finger
+    EXPECT_EQ(hand.At(0, 0), kJumpTransparent);
 }
