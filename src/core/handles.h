@@ -62,6 +62,9 @@ inline void CloseMemoryDC(HDC dc) {
 inline void CloseImageList(HIMAGELIST list) {
     ImageList_Destroy(list);
 }
+inline void CloseKernelHandle(HANDLE handle) {
+    CloseHandle(handle);
+}
 inline void CloseMenu(HMENU menu) {
     DestroyMenu(menu);
 }

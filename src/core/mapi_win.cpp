@@ -56,6 +56,34 @@ std::string ReadClassName(HWND window) {
     return TrimNull(std::string_view(buffer, sizeof buffer));
 }
 
+std::string FormatByteCount(std::int64_t bytes) {
+    const std::string number = std::to_string(bytes);
+    // The locale's separators, grouping and negative form; no decimals.
+    char decimal[8] = ".";
+    char thousand[8] = ",";
+    char grouping[16] = "3;0";
+    char leadingZero[4] = "1";
+    char negative[4] = "1";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, sizeof decimal);
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousand, sizeof thousand);
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SGROUPING, grouping, sizeof grouping);
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_ILZERO, leadingZero, sizeof leadingZero);
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_INEGNUMBER, negative, sizeof negative);
+    NUMBERFMTA format{};
+    format.NumDigits = 0;
+    format.LeadingZero = static_cast<UINT>(leadingZero[0] - '0');
+    format.Grouping =
+        static_cast<UINT>(grouping[0] >= '0' && grouping[0] <= '9' ? grouping[0] - '0' : 3);
+    format.lpDecimalSep = decimal;
+    format.lpThousandSep = thousand;
+    format.NegativeOrder = static_cast<UINT>(negative[0] - '0');
+    char text[64] = {};
+    if (GetNumberFormatA(LOCALE_USER_DEFAULT, 0, number.c_str(), &format, text, sizeof text) <= 0) {
+        return number + " Bytes";
+    }
+    return std::string(text) + " Bytes";
+}
+
 bool IsVisibleOnScreen(HWND window) {
     if (!IsWindowVisible(window)) {
         return false;

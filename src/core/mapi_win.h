@@ -24,6 +24,9 @@ std::string ReadWindowCaption(HWND window, int maxChars);
 // Class name through GetClassNameA (at most 255 characters).
 std::string ReadClassName(HWND window);
 
+// A byte count as a whole number with the locale's digit grouping, then " Bytes".
+std::string FormatByteCount(std::int64_t bytes);
+
 // Visible, and at least partly on the screen (tested against the screen DC).
 bool IsVisibleOnScreen(HWND window);
 

@@ -1,4 +1,4 @@
-// The "Style-bits" tab, and the class styles of the "Classes" tab.
+// The "Style-bits" tab, and the decoded class styles of the "Classes" tab.
 #include "properties/properties_form.h"
 
 #include "core/mapi.h"
@@ -25,13 +25,6 @@ void frmProperties::FillStyles(HWND window) {
     txtExStyles.SetText(mAPI::HexStr8(static_cast<std::int32_t>(exStyle)));
     FillNames(lstWinStyles, WindowStyleNames(), style);
     FillNames(lstExStyles, ExtendedStyleNames(), exStyle);
-}
-
-// The class styles; the rest of the class values come with the "Classes" tab's own unit.
-void frmProperties::FillClassInfo(HWND window) {
-    const auto classStyle = static_cast<std::uint32_t>(GetClassLongA(window, GCL_STYLE));
-    txtClassStyles.SetText(mAPI::HexStr8(static_cast<std::int32_t>(classStyle)));
-    FillClassStyles(classStyle);
 }
 
 void frmProperties::FillClassStyles(std::uint32_t classStyle) {

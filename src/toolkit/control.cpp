@@ -51,6 +51,10 @@ void Control::SetHeight(int height) {
     Move(Left(), Top(), Width(), height);
 }
 
+void Control::BringToFront() {
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool Control::OnNotify(NMHDR&, LRESULT&) {
     return false;
 }

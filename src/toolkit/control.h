@@ -31,6 +31,8 @@ class Control {
     void Move(int left, int top, int width, int height);
     void SetWidth(int width);
     void SetHeight(int height);
+    // To the top of its siblings, where it covers the ones it overlaps.
+    void BringToFront();
 
     // Called by the form: build the window, react to its notifications, forget it.
     virtual void Create(Form& parent) = 0;
@@ -40,6 +42,8 @@ class Control {
     // The background brush for an edit or static control; nullptr for the default.
     virtual HBRUSH OnColor(HDC dc);
     void Detach() { hwnd_ = nullptr; }
+    // The font the control was created with: its own, or its form's.
+    HFONT BaseFont() const { return baseFont_; }
 
     // Before the form loads: place the control inside another one (its design place is then
     // relative to that control).
@@ -55,8 +59,7 @@ class Control {
     HWND CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle = 0,
                      const char* text = "");
     const TwipsRect& Design() const { return design_; }
-    // The font the control was created with: its own, or its form's.
-    HFONT BaseFont() const { return baseFont_; }
+
 
   private:
     RECT PixelRect() const;

@@ -2,6 +2,8 @@
 
 #include "toolkit/app.h"
 
+#include <commctrl.h>
+
 namespace tk {
 
 namespace {
@@ -32,6 +34,7 @@ void PictureBox::ReleaseSurface() {
 void PictureBox::Create(Form& parent) {
     EnsureWindowClass(kPictureClass, &PictureBox::WindowProc);
 
+    toolTip_ = nullptr; // a new window gets a new tooltip
     HWND window = CreateChild(parent, kPictureClass, visible_ ? WS_VISIBLE : 0);
     SetWindowObject(window, this);
     RECT client{};
@@ -59,6 +62,47 @@ void PictureBox::PSet(int x, int y, std::uint32_t color) {
 
 COLORREF PictureBox::Point(int x, int y) const {
     return GetPixel(dc_.get(), x, y);
+}
+
+void PictureBox::SetToolTipText(const std::string& text) {
+    toolTipText_ = text;
+    if (!hWnd()) {
+        return;
+    }
+    if (!toolTip_ || !IsWindow(toolTip_)) {
+        toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                   WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   GetAncestor(hWnd(), GA_ROOT), nullptr, Instance(), nullptr);
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hWnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(hWnd());
+        tool.lpszText = const_cast<char*>("");
+        SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hWnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(hWnd());
+    tool.lpszText = const_cast<char*>(toolTipText_.c_str());
+    SendMessageA(toolTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string PictureBox::ToolTipText() const {
+    if (!toolTip_ || !IsWindow(toolTip_)) {
+        return {};
+    }
+    char text[1024] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hWnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(hWnd());
+    tool.lpszText = text;
+    SendMessageA(toolTip_, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 void PictureBox::SetVisible(bool visible) {

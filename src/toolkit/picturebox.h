@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace tk {
 
@@ -32,6 +33,9 @@ class PictureBox : public Control {
     COLORREF Point(int x, int y) const;
     void Refresh();
     void SetVisible(bool visible);
+    // The text the pointer shows over the box; empty for none.
+    void SetToolTipText(const std::string& text);
+    std::string ToolTipText() const;
 
     // A press takes the mouse capture; it stays (also while the box is hidden) until the last
     // button is released.
@@ -51,6 +55,8 @@ class PictureBox : public Control {
     mAPI::Bitmap bitmap_;
     mAPI::MemoryDC dc_;
     HGDIOBJ initialBitmap_ = nullptr;
+    HWND toolTip_ = nullptr; // destroyed with the form, as an owned window
+    std::string toolTipText_;
 };
 
 } // namespace tk

@@ -165,10 +165,6 @@ void Frame::SetVisible(bool visible) {
     ShowWindow(hWnd(), visible ? SW_SHOW : SW_HIDE);
 }
 
-void Frame::BringToFront() {
-    SetWindowPos(hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 LRESULT CALLBACK Frame::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT forwarded = 0;
     if (ForwardToForm(window, message, wParam, lParam, forwarded)) {

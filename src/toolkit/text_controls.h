@@ -74,7 +74,6 @@ class Frame : public Control {
     Frame(TwipsRect design, bool border = true) : Control(design), border_(border) {}
     void Create(Form& parent) override;
     void SetVisible(bool visible);
-    void BringToFront();
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

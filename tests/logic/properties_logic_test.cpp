@@ -1,6 +1,7 @@
 #include "controls/light3d_logic.h"
 #include "core/mapi.h"
 #include "properties/jump_pointer.h"
+#include "properties/position_text.h"
 #include "properties/relations.h"
 #include "properties/style_tables.h"
 
@@ -120,17 +121,35 @@ TEST(Light3DBag, ChangedValuesAreWrittenInKeyOrderAndRoundTrip) {
 
 TEST(Light3DFrame, LinesCoverUpToTheirSecondEndAndTheCornersBelongToBottomAndRight) {
     const auto lines = FrameLines(100, 50, 15);
-    EXPECT_EQ(LineRect(lines[0]), (PixelRect{0, 0, 99, 1}));   // top: x 0..98
-    EXPECT_EQ(LineRect(lines[1]), (PixelRect{0, 0, 1, 49}));   // left: y 0..48
-    EXPECT_EQ(LineRect(lines[2]), (PixelRect{0, 49, 100, 1})); // bottom: x 0..99
+    EXPECT_EQ(LineRect(lines[0]), (PixelRect{0, 0, 99, 1}));    // top: x 0..98
+    EXPECT_EQ(LineRect(lines[1]), (PixelRect{0, 0, 1, 49}));    // left: y 0..48
+    EXPECT_EQ(LineRect(lines[2]), (PixelRect{0, 49, 100, 1}));  // bottom: x 0..99
     EXPECT_EQ(LineRect(lines[3]), (PixelRect{99, -14, 1, 65})); // right: y 50 up to -14
 }
 
 TEST(JumpPointer, IsAHandWhoseFingertipIsTheHotSpot) {
     const pictures::Image hand = DrawJumpPointer();
     ASSERT_EQ(hand.Width(), kJumpPointerSize);
-    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY), 0x000000u);          // the tip's outline
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY), 0x000000u);            // the tip's outline
     EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY - 1), kJumpTransparent); // nothing above
-    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY + 2), 0xFFFFFFu);       // the finger
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY + 2), 0xFFFFFFu);        // the finger
     EXPECT_EQ(hand.At(0, 0), kJumpTransparent);
+}
+
+TEST(PositionText, WritesRectanglesStatesAndIds) {
+    EXPECT_EQ(RectText({0, 0, 1024, 768}), "(0, 0) - (1024, 768)");
+    EXPECT_EQ(RectText({-32000, -5, 10, 20}), "(-32000, -5) - (10, 20)");
+    EXPECT_EQ(StateText(true, true), "Minimized");
+    EXPECT_EQ(StateText(false, true), "Maximized");
+    EXPECT_EQ(StateText(false, false), "Normal");
+    EXPECT_EQ(mAPI::HexStr8(1234), "000004D2"); // process and thread ids are hex
+}
+
+TEST(PreviewScale, PutsTheScreenInsideTheBoxLessAMargin) {
+    const PreviewScale scale(79, 60, 1024, 768);
+    EXPECT_EQ(scale.Map({0, 0, 1024, 768}), (Box{1, 1, 77, 58}));
+    EXPECT_EQ(scale.Map({512, 384, 512, 384}).left, 40);
+    const Box away = scale.Map({-32000, -32000, -31800, -31800});
+    EXPECT_LT(away.right, 0); // wholly outside: nothing of it lands in the box
+    EXPECT_EQ(PreviewScale(79, 60, 0, 0).Map({10, 10, 20, 20}), (Box{1, 1, 0, 0}));
 }
