@@ -62,7 +62,9 @@ frmProperties::frmProperties(Main& main)
       txtCurState(Field({1380, 900, 2955, 285})), chkVisible({420, 1290, 1500, 255}, "Visible"),
       chkEnabled({420, 1590, 1500, 255}, "Enabled"), chkUnicode({420, 1890, 1500, 255}, "Unicode"),
       l3dWinPrevBack({2550, 1470, 1785, 1365}, SavedLight3D(0x80000016)),
-      imgMontr({180, 120, 1425, 1125}, 0x80000016), picDesktop({300, 210, 1185, 900}, 0x80000001),
+      imgMontr({180, 120, 1425, 1125}, 0x80000016),
+      // Over the monitor's screen: (300, 210) in the frame, so (120, 90) in the monitor.
+      picDesktop({120, 90, 1185, 900}, 0x80000001),
       // "Style-bits"
       txtWindowStyles(Field({1680, 150, 2655, 285})), lstWinStyles({120, 480, 4215, 1050}, true),
       txtExStyles(Field({1680, 1590, 2655, 285})), lstExStyles({120, 1920, 4215, 915}, true),
@@ -114,7 +116,8 @@ frmProperties::frmProperties(Main& main)
     AddLabel(1, "Current State:", 120, 945, 1200);
     place(fraProperties[1], {&txtWinRect, &txtClientRect, &txtCurState, &chkVisible, &chkEnabled,
                              &chkUnicode, &l3dWinPrevBack});
-    place(l3dWinPrevBack, {&imgMontr, &picDesktop});
+    place(l3dWinPrevBack, {&imgMontr});
+    place(imgMontr, {&picDesktop});
 
     AddLabel(2, "Window Styles:", 120, 195, 1500);
     AddLabel(2, "Extended Styles:", 120, 1635, 1500);
@@ -183,7 +186,6 @@ void frmProperties::Form_Load() {
     cboGDI.SetListIndex(0); // raises its click: the first refresh
     ShowWindow(hWnd(), SW_SHOW);
     SetLinkPointers();
-    picDesktop.BringToFront(); // the miniature lies over the monitor's screen
 }
 
 void frmProperties::DoRefresh() {
