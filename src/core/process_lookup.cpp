@@ -40,7 +40,9 @@ bool FindProcessEntry(std::uint32_t processId, PROCESSENTRY32& entry) {
 // through the limited query.
 std::string FullImageName(std::uint32_t processId) {
     const KernelHandle process(OpenProcess(kLimitedQueryAccess, FALSE, processId));
-    if (!process) {
+    DWORD exitCode = 0;
+    // A process that has ended has no executable to show, even while a handle keeps it listed.
+    if (!process || !GetExitCodeProcess(process.get(), &exitCode) || exitCode != STILL_ACTIVE) {
         return {};
     }
     char path[MAX_PATH + 1] = {};

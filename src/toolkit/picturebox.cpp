@@ -66,43 +66,23 @@ COLORREF PictureBox::Point(int x, int y) const {
 
 void PictureBox::SetToolTipText(const std::string& text) {
     toolTipText_ = text;
-    if (!hWnd()) {
+    if (!hWnd() || (toolTip_ && IsWindow(toolTip_))) {
         return;
     }
-    if (!toolTip_ || !IsWindow(toolTip_)) {
-        toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                   WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   GetAncestor(hWnd(), GA_ROOT), nullptr, Instance(), nullptr);
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hWnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(hWnd());
-        tool.lpszText = const_cast<char*>("");
-        SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    // The tip asks the box for its text each time it shows (TTN_GETDISPINFO), so a text of
+    // any length shows whole.
+    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               GetAncestor(hWnd(), GA_ROOT), nullptr, Instance(), nullptr);
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hWnd();
     tool.uId = reinterpret_cast<UINT_PTR>(hWnd());
-    tool.lpszText = const_cast<char*>(toolTipText_.c_str());
-    SendMessageA(toolTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-std::string PictureBox::ToolTipText() const {
-    if (!toolTip_ || !IsWindow(toolTip_)) {
-        return {};
-    }
-    char text[1024] = {};
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hWnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(hWnd());
-    tool.lpszText = text;
-    SendMessageA(toolTip_, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    return text;
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 2000);
 }
 
 void PictureBox::SetVisible(bool visible) {
@@ -179,6 +159,15 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_NOTIFY: {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+        if (picture && (info->hdr.code == TTN_GETDISPINFOA || info->hdr.code == TTN_GETDISPINFOW)) {
+            // An ANSI tip asks with the A code; the pointer stays valid while the text does.
+            info->lpszText = const_cast<char*>(picture->toolTipText_.c_str());
+            return 0;
+        }
+        break;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

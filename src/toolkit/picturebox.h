@@ -35,7 +35,7 @@ class PictureBox : public Control {
     void SetVisible(bool visible);
     // The text the pointer shows over the box; empty for none.
     void SetToolTipText(const std::string& text);
-    std::string ToolTipText() const;
+    const std::string& ToolTipText() const { return toolTipText_; }
 
     // A press takes the mouse capture; it stays (also while the box is hidden) until the last
     // button is released.

@@ -1,0 +1,288 @@
+#include "core/mapi.h"
+#include "core/process_lookup.h"
+#include "main_fixture.h"
+#include "properties/properties_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using vantry::frmProperties;
+
+namespace {
+
+constexpr char kRichClass[] = "VantryTestRich";
+constexpr char kBareClass[] = "VantryTestBare";
+constexpr char kIdMenuClass[] = "VantryTestIdMenu";
+constexpr COLORREF kRichIconColor = RGB(0x20, 0xA0, 0x20);
+
+HICON SolidIcon(int size, COLORREF color) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, colour);
+    HBRUSH brush = CreateSolidBrush(color);
+    const RECT all{0, 0, size, size};
+    FillRect(dc, &all, brush);
+    SelectObject(dc, mask);
+    PatBlt(dc, 0, 0, size, size, BLACKNESS);
+    SelectObject(dc, old);
+    ICONINFO info{TRUE, 0, 0, mask, colour};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(brush);
+    DeleteDC(dc);
+    DeleteObject(mask);
+    DeleteObject(colour);
+    ReleaseDC(nullptr, screen);
+    return icon;
+}
+
+void RegisterFixtureClasses() {
+    static const bool done = [] {
+        WNDCLASSEXA rich{};
+        rich.cbSize = sizeof rich;
+        rich.style = CS_DBLCLKS | CS_HREDRAW;
+        rich.lpfnWndProc = DefWindowProcA;
+        rich.cbWndExtra = 30;
+        rich.hInstance = GetModuleHandleA(nullptr);
+        rich.hIcon = SolidIcon(32, kRichIconColor);
+        rich.hIconSm = SolidIcon(16, kRichIconColor);
+        rich.hbrBackground = CreateSolidBrush(RGB(1, 2, 3));
+        rich.lpszMenuName = "RICHMENU";
+        rich.lpszClassName = kRichClass;
+        RegisterClassExA(&rich);
+
+        WNDCLASSEXA bare{};
+        bare.cbSize = sizeof bare;
+        bare.lpfnWndProc = DefWindowProcA;
+        bare.hInstance = GetModuleHandleA(nullptr);
+        bare.lpszClassName = kBareClass;
+        RegisterClassExA(&bare);
+
+        WNDCLASSEXA idMenu = bare;
+        idMenu.lpszMenuName = MAKEINTRESOURCEA(5);
+        idMenu.lpszClassName = kIdMenuClass;
+        RegisterClassExA(&idMenu);
+        return true;
+    }();
+    (void)done;
+}
+
+class TabsTest : public MainTest {
+  protected:
+    void SetUp() override { RegisterFixtureClasses(); }
+    void Inspect(HWND window, int tab) {
+        if (!form_) {
+            LoadMain();
+            Choose(main_->mnuOnlyVisible); // hidden windows need nodes too
+            form_ = std::make_unique<frmProperties>(*main_);
+            main_->SetForms({form_.get(), nullptr, nullptr});
+        }
+        Choose(main_->mnuUpdate);
+        ASSERT_TRUE(main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(window))));
+        Choose(main_->mnuWindowProps);
+        form_->tabProperties.SetSelectedIndex(tab);
+        SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0);
+    }
+    void ChooseGdi(int item) { form_->cboGDI.SetListIndex(item); }
+    COLORREF Drawn(int x, int y) const { return form_->picDraw.Point(x, y); }
+    COLORREF PicDrawBack() const { return GetSysColor(COLOR_3DLIGHT); }
+
+    std::unique_ptr<frmProperties> form_;
+};
+
+} // namespace
+
+TEST_F(TabsTest, GeneralShowsTheWindowsIdentityInHex) {
+    HWND parent = windows_.TopLevel("holder", {10, 10, 300, 300});
+    HWND rich =
+        CreateWindowExA(0, kRichClass, "rich caption", WS_CHILD | WS_VISIBLE, 5, 5, 100, 50, parent,
+                        reinterpret_cast<HMENU>(1001), GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(rich, GWLP_USERDATA, 0x12345678);
+    Inspect(rich, 0);
+    EXPECT_EQ(form_->txtWinText.Text(), "rich caption");
+    EXPECT_EQ(form_->txthWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(rich)));
+    EXPECT_EQ(form_->txtWndID.Text(), "000003E9");
+    EXPECT_EQ(form_->txtUserData.Text(), "12345678");
+    EXPECT_EQ(form_->txthInstance.Text(),
+              mAPI::HexStr8(mAPI::HandleToInt(GetModuleHandleA(nullptr))));
+    EXPECT_EQ(form_->txtWindowProc.Text(),
+              mAPI::HexStr8(static_cast<std::int32_t>(GetWindowLongA(rich, GWL_WNDPROC))));
+}
+
+TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
+    HWND rich = CreateWindowExA(0, kRichClass, "rich", WS_POPUP | WS_VISIBLE, 20, 20, 100, 50,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND bare = CreateWindowExA(0, kBareClass, "bare", WS_POPUP | WS_VISIBLE, 20, 20, 100, 50,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    Inspect(rich, 0);
+    EXPECT_EQ(form_->txtGDIHandle.Text(), "Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(
+                                                           GetClassLongA(rich, GCL_HICON))));
+    EXPECT_EQ(Drawn(2 + 16, 2 + 16), kRichIconColor);
+    EXPECT_EQ(Drawn(3, 3), kRichIconColor);
+
+    ChooseGdi(1); // "Small Icon": the 32 x 32 picture goes first
+    EXPECT_EQ(Drawn(3, 3), PicDrawBack());
+    EXPECT_EQ(Drawn(10 + 8, 10 + 8), kRichIconColor);
+
+    ChooseGdi(3); // "Background Brush": its handle, no picture
+    EXPECT_EQ(form_->txtGDIHandle.Text(),
+              "Handle: " +
+                  mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongA(rich, GCL_HBRBACKGROUND))));
+    EXPECT_EQ(Drawn(18, 18), PicDrawBack());
+
+    ChooseGdi(1);
+    Inspect(bare, 0); // a class without a small icon
+    EXPECT_EQ(form_->txtGDIHandle.Text(), "(None)");
+    for (int y = 0; y < form_->picDraw.PixelHeight(); y += 5) {
+        for (int x = 0; x < form_->picDraw.PixelWidth(); x += 5) {
+            EXPECT_EQ(Drawn(x, y), PicDrawBack()) << x << "," << y;
+        }
+    }
+    DestroyWindow(rich);
+    DestroyWindow(bare);
+}
+
+TEST_F(TabsTest, ClassesShowTheRegistration) {
+    HWND rich = CreateWindowExA(0, kRichClass, "rich", WS_POPUP | WS_VISIBLE, 20, 20, 100, 50,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND bare = CreateWindowExA(0, kBareClass, "bare", WS_POPUP | WS_VISIBLE, 20, 20, 100, 50,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND idMenu = CreateWindowExA(0, kIdMenuClass, "id menu", WS_POPUP | WS_VISIBLE, 20, 20, 100,
+                                  50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    Inspect(rich, 4);
+    EXPECT_EQ(form_->txtClassName.Text(), kRichClass);
+    EXPECT_EQ(form_->txtClassStyles.Text(), "0000000A");
+    ASSERT_EQ(form_->cboClassStyles.Count(), 2);
+    EXPECT_EQ(form_->cboClassStyles.Item(0), "CS_DBLCLKS");
+    EXPECT_EQ(form_->cboClassStyles.Item(1), "CS_HREDRAW");
+    EXPECT_EQ(form_->cboClassStyles.ListIndex(), 0);
+    EXPECT_EQ(form_->txtMenuName.Text(), "RICHMENU");
+    EXPECT_EQ(form_->txtWinEx.Text(), "30 Bytes");
+    EXPECT_EQ(form_->txtExMem.Text(), "0 Bytes");
+    EXPECT_EQ(form_->txtAtom.Text(),
+              mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongA(rich, GCW_ATOM))));
+    EXPECT_EQ(form_->txtClasshModule.Text(),
+              mAPI::HexStr8(mAPI::HandleToInt(GetModuleHandleA(nullptr))));
+    Inspect(bare, 4);
+    EXPECT_EQ(form_->txtMenuName.Text(), "(None)");
+    Inspect(idMenu, 4);
+    EXPECT_EQ(form_->txtMenuName.Text(), ""); // an integer id is no readable text
+    DestroyWindow(rich);
+    DestroyWindow(bare);
+    DestroyWindow(idMenu);
+}
+
+TEST_F(TabsTest, PositionShowsRectanglesStateAndSnapsTheBoxesBack) {
+    HWND left = windows_.TopLevel("left of the screen", {-50, -40, 150, 160});
+    Inspect(left, 1);
+    EXPECT_EQ(form_->txtWinRect.Text(), "(-50, -40) - (150, 160)");
+    EXPECT_EQ(form_->txtCurState.Text(), "Normal");
+    EXPECT_EQ(form_->chkVisible.Value(), 1);
+
+    SendMessageA(form_->chkEnabled.hWnd(), BM_CLICK, 0, 0); // the user's click
+    EXPECT_EQ(form_->chkEnabled.Value(), 1);
+    EXPECT_TRUE(IsWindowEnabled(left));
+
+    ShowWindow(left, SW_MINIMIZE);
+    SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form_->txtCurState.Text(), "Minimized");
+}
+
+TEST_F(TabsTest, ThePreviewDrawsHiddenClientsInTheWindowColourAndNothingOffScreen) {
+    HWND hidden = windows_.TopLevel("hidden", {200, 200, 700, 600}, false);
+    Inspect(hidden, 1);
+    EXPECT_EQ(form_->chkVisible.Value(), 0);
+    const auto& preview = form_->picDesktop;
+    // The middle of the window's client area, scaled into the miniature.
+    const int x = (450 * (preview.PixelWidth() - 2)) / GetSystemMetrics(SM_CXSCREEN) + 1;
+    const int y = (420 * (preview.PixelHeight() - 2)) / GetSystemMetrics(SM_CYSCREEN) + 1;
+    EXPECT_EQ(preview.Point(x, y), GetSysColor(COLOR_WINDOW));
+
+    HWND away = windows_.TopLevel("away", {-32000, -32000, -31800, -31800});
+    Inspect(away, 1);
+    for (int py = 0; py < preview.PixelHeight(); py += 3) {
+        for (int px = 0; px < preview.PixelWidth(); px += 3) {
+            ASSERT_EQ(preview.Point(px, py), GetSysColor(COLOR_BACKGROUND)) << px << "," << py;
+        }
+    }
+}
+
+TEST_F(TabsTest, ProcessesShowIdsInHexAndTheExecutablePath) {
+    const std::string exe = testwin::BuildFolder() + "\\sample_window.exe";
+    testwin::Process fixture(exe);
+    HWND window = fixture.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Inspect(window, 5);
+    DWORD processId = 0;
+    const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+    EXPECT_EQ(form_->txtProcessID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(processId)));
+    EXPECT_EQ(form_->txtThreadID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(threadId)));
+    const std::string path = form_->picExePath.ToolTipText();
+    EXPECT_TRUE(path.ends_with("sample_window.exe")) << path;
+    EXPECT_EQ(mAPI::GetExePath(processId), path);
+}
+
+TEST_F(TabsTest, ALongPathIsShortenedInItsMiddle) {
+    const std::string folder = testwin::BuildFolder() + "\\a rather long folder name for the "
+                                                        "executable path test of vantry";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string exe = folder + "\\sample_window.exe";
+    CopyFileA((testwin::BuildFolder() + "\\sample_window.exe").c_str(), exe.c_str(), FALSE);
+    {
+        testwin::Process fixture(exe);
+        HWND window = fixture.WaitForWindow();
+        ASSERT_NE(window, nullptr);
+        Inspect(window, 5);
+        EXPECT_EQ(form_->picExePath.ToolTipText(), mAPI::GetExePath(fixture.Id()));
+        // What DrawText made of it in the box: an ellipsis, and the file name whole.
+        std::string shown = form_->picExePath.ToolTipText() + std::string(8, '\0');
+        RECT area{};
+        GetClientRect(form_->picExePath.hWnd(), &area);
+        HDC dc = form_->picExePath.hdc();
+        HGDIOBJ old = SelectObject(dc, form_->picExePath.BaseFont());
+        DrawTextA(dc, shown.data(), -1, &area, DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT);
+        SelectObject(dc, old);
+        shown.resize(std::strlen(shown.c_str()));
+        EXPECT_NE(shown.find("..."), std::string::npos) << shown;
+        EXPECT_TRUE(shown.ends_with("\\sample_window.exe")) << shown;
+        int inked = 0;
+        for (int x = 0; x < form_->picExePath.PixelWidth(); ++x) {
+            for (int y = 0; y < form_->picExePath.PixelHeight(); ++y) {
+                inked += form_->picExePath.Point(x, y) != GetSysColor(COLOR_BTNFACE);
+            }
+        }
+        EXPECT_GT(inked, 50); // the text was drawn
+    }
+    DeleteFileA(exe.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+TEST(ProcessLookup, EndedAndUnknownProcessesGiveNothingOnBothBranches) {
+    testwin::Process fixture(testwin::BuildFolder() + "\\sample_window.exe");
+    ASSERT_NE(fixture.WaitForWindow(), nullptr);
+    const DWORD id = fixture.Id();
+    EXPECT_TRUE(mAPI::GetExePathToolHelp(id).ends_with("sample_window.exe"));
+    fixture.End();
+    EXPECT_EQ(mAPI::GetExePath(id), "");
+    EXPECT_EQ(mAPI::GetExePathToolHelp(id), "");
+    EXPECT_EQ(mAPI::GetProcessMainModuleToolHelp(id), nullptr);
+    EXPECT_EQ(mAPI::GetProcessMainModule(id), nullptr);
+
+    const DWORD self = GetCurrentProcessId();
+    EXPECT_TRUE(mAPI::IsWinNT());
+    // On the NT family tool help leaves th32ModuleID unused, so that branch finds no module:
+    // it is meant for the other family.
+    EXPECT_EQ(mAPI::GetProcessMainModule(self), GetModuleHandleA(nullptr));
+    EXPECT_TRUE(mAPI::GetExePath(self).ends_with("win_tests.exe"));
+}
+
+TEST(ProcessLookup, FindsTheExecutableOfA64BitProcess) {
+    const std::string exe = testwin::BuildFolder() + "\\sample_window64.exe";
+    ASSERT_NE(GetFileAttributesA(exe.c_str()), INVALID_FILE_ATTRIBUTES);
+    testwin::Process fixture(exe);
+    ASSERT_NE(fixture.WaitForWindow(), nullptr);
+    const std::string path = mAPI::GetExePath(fixture.Id());
+    EXPECT_TRUE(path.ends_with("sample_window64.exe")) << path;
+}
