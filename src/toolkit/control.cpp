@@ -5,6 +5,51 @@
 
 namespace tk {
 
+Control::~Control() {
+    if (hwnd_ && originalProc_ && IsWindow(hwnd_)) {
+        // The window may outlive us by a moment; it must not call back into a dead object.
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    }
+}
+
+void Control::SubclassWindow() {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc)));
+}
+
+bool Control::SubclassMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+LRESULT Control::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!control || control->hwnd_ != window) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    const WNDPROC original = control->originalProc_;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        control->originalProc_ = nullptr;
+        return CallWindowProcA(original, window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    try {
+        if (control->SubclassMessage(message, wParam, lParam, result)) {
+            return result;
+        }
+    } catch (...) {
+        // Never into the system's code.
+    }
+    return CallWindowProcA(original, window, message, wParam, lParam);
+}
+
 RECT Control::PixelRect() const {
     RECT rect{};
     GetWindowRect(hwnd_, &rect);

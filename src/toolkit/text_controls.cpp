@@ -12,13 +12,6 @@ TextBox::TextBox(TwipsRect design, int maxLength, bool locked,
                  std::optional<std::uint32_t> backColor)
     : Control(design), maxLength_(maxLength), locked_(locked), backColor_(backColor) {}
 
-TextBox::~TextBox() {
-    if (hWnd()) {
-        // The window may outlive us by a moment; it must not call back into a dead object.
-        RemoveWindowSubclass(hWnd(), &TextBox::Subclass, 1);
-    }
-}
-
 void TextBox::Create(Form& parent) {
     HWND window = CreateChild(
         parent, "EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (locked_ ? ES_READONLY : 0),
@@ -29,43 +22,35 @@ void TextBox::Create(Form& parent) {
     if (backColor_ && !brush_) {
         brush_ = mAPI::Brush(CreateSolidBrush(ResolveColor(*backColor_)));
     }
-    SetWindowSubclass(window, &TextBox::Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    SubclassWindow();
 }
 
-LRESULT CALLBACK TextBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR, DWORD_PTR self) {
-    auto* box = reinterpret_cast<TextBox*>(self);
+bool TextBox::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_CHAR:
-        if (box->KeyPress) {
-            const auto key = box->KeyPress(static_cast<char>(wParam));
-            if (!key) {
-                return 0;
-            }
-            wParam = static_cast<unsigned char>(*key);
+        if (KeyPress) {
+            const auto key = KeyPress(static_cast<char>(wParam));
+            result = key ? CallOriginal(message, static_cast<unsigned char>(*key), lParam) : 0;
+            return true;
         }
-        break;
+        return false;
     case WM_SETCURSOR:
-        if (box->mouseIcon_ && LOWORD(lParam) == HTCLIENT &&
-            AppPointer() == MousePointer::Default) {
-            SetCursor(box->mouseIcon_);
-            return TRUE;
+        if (mouseIcon_ && LOWORD(lParam) == HTCLIENT && AppPointer() == MousePointer::Default) {
+            SetCursor(mouseIcon_);
+            result = TRUE;
+            return true;
         }
-        break;
+        return false;
     case WM_LBUTTONUP:
-        if (box->Click) {
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-            box->Click();
-            return result;
+        if (Click) {
+            result = CallOriginal(message, wParam, lParam);
+            Click();
+            return true;
         }
-        break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, &TextBox::Subclass, 1);
-        break;
+        return false;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void TextBox::OnCommand(WORD, WORD code) {
@@ -93,6 +78,11 @@ void TextBox::SetForeColor(std::uint32_t color) {
 }
 
 void TextBox::SetUnderline(bool underline) {
+    if (underline == underline_ &&
+        (underline ? underlined_.get() : BaseFont()) ==
+            reinterpret_cast<HFONT>(SendMessageA(hWnd(), WM_GETFONT, 0, 0))) {
+        return;
+    }
     underline_ = underline;
     if (underline && !underlined_) {
         LOGFONTA font{};
@@ -116,7 +106,10 @@ std::string TextBox::Text() const {
 }
 
 void TextBox::SetText(const std::string& text) {
-    SetWindowTextA(hWnd(), text.c_str());
+    // Rewriting the same text costs the edit control a relayout and a repaint.
+    if (Text() != text) {
+        SetWindowTextA(hWnd(), text.c_str());
+    }
 }
 
 void TextBox::SetSelection(int start, int length) {

@@ -14,7 +14,6 @@ namespace tk {
 class TextBox : public Control {
   public:
     TextBox(TwipsRect design, int maxLength, bool locked, std::optional<std::uint32_t> backColor);
-    ~TextBox() override;
     void Create(Form& parent) override;
     void OnCommand(WORD id, WORD code) override;
     HBRUSH OnColor(HDC dc) override;
@@ -37,9 +36,10 @@ class TextBox : public Control {
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
 
+  protected:
+    bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
   private:
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
     int maxLength_;
     bool locked_;
     std::optional<std::uint32_t> backColor_;

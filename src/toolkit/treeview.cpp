@@ -4,30 +4,20 @@
 
 namespace tk {
 
-TreeView::~TreeView() {
-    if (hWnd()) {
-        RemoveWindowSubclass(hWnd(), &TreeView::Subclass, 1);
-    }
-}
-
 void TreeView::Create(Form& parent) {
     Clear();
-    HWND window = CreateChild(parent, WC_TREEVIEWA,
-                              WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
-                                  TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                              WS_EX_CLIENTEDGE);
-    SetWindowSubclass(window, &TreeView::Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    CreateChild(parent, WC_TREEVIEWA,
+                WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+                    TVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE);
+    SubclassWindow();
 }
 
-LRESULT CALLBACK TreeView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR self) {
+bool TreeView::SubclassMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&) {
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
-        reinterpret_cast<TreeView*>(self)->lastPress_ = {static_cast<short>(LOWORD(lParam)),
-                                                         static_cast<short>(HIWORD(lParam))};
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &TreeView::Subclass, 1);
+        lastPress_ = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return false;
 }
 
 void TreeView::SetImageList(const ImageList& images) {

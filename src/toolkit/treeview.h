@@ -19,7 +19,6 @@ class ImageList;
 class TreeView : public Control {
   public:
     using Control::Control;
-    ~TreeView() override;
     void Create(Form& parent) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
@@ -69,8 +68,7 @@ class TreeView : public Control {
     };
 
     void OnClick();
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     std::unordered_map<std::string, HTREEITEM, KeyHash, std::equal_to<>> items_;
     std::vector<std::string> keys_; // indexed by each item's lParam
