@@ -148,9 +148,10 @@ void PictureBox::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void PictureBox::Refresh() {
+    // The box repaints from its bitmap as soon as the current message is handled; painting
+    // at once would cost a full paint cycle per drawing during a refresh of many fields.
     if (hWnd()) {
         InvalidateRect(hWnd(), nullptr, FALSE);
-        UpdateWindow(hWnd());
     }
 }
 
