@@ -4,6 +4,7 @@
 #include "core/process_lookup.h"
 #include "properties/properties_form.h"
 #include "test_windows.h"
+#include "timing.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
 #include "tree/window_text.h"
@@ -61,20 +62,6 @@ void Queries(HWND window) {
     Keep(mAPI::GetExePath(processId).size());
 }
 
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main() {
@@ -97,20 +84,20 @@ int main() {
     std::vector<double> refreshes;
     std::vector<double> floors;
     for (int run = 0; run < kRuns; ++run) {
-        refreshes.push_back(Seconds([&properties] {
+        refreshes.push_back(bench::Seconds([&properties] {
             for (int i = 0; i < kRefreshesPerRun; ++i) {
                 properties.DoRefresh();
             }
         }));
-        floors.push_back(Seconds([window] {
+        floors.push_back(bench::Seconds([window] {
             for (int i = 0; i < kRefreshesPerRun; ++i) {
                 Queries(window);
             }
         }));
         tk::DoEvents();
     }
-    const double refresh = Median(refreshes) / kRefreshesPerRun;
-    const double floor = Median(floors) / kRefreshesPerRun;
+    const double refresh = bench::Median(refreshes) / kRefreshesPerRun;
+    const double floor = bench::Median(floors) / kRefreshesPerRun;
     std::printf("properties_refresh: %.3f ms\n", refresh * 1000);
     std::printf("queries_floor: %.3f ms\n", floor * 1000);
     std::printf("ratio: %.2f x\n", refresh / floor);

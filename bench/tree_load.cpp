@@ -2,6 +2,7 @@
 // floor: a bare walk that makes the same window queries with no tree view and no images.
 #include "core/mapi_win.h"
 #include "test_windows.h"
+#include "timing.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
 #include "tree/window_text.h"
@@ -59,20 +60,6 @@ int BareWalk(HWND window, bool isRoot) {
     return count;
 }
 
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 PROCESS_MEMORY_COUNTERS Memory() {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
@@ -105,11 +92,12 @@ int main() {
     std::vector<double> floors;
     int walked = 0;
     for (int run = 0; run < kRuns; ++run) {
-        loads.push_back(Seconds(reload));
-        floors.push_back(Seconds([&walked] { walked = BareWalk(GetDesktopWindow(), true); }));
+        loads.push_back(bench::Seconds(reload));
+        floors.push_back(
+            bench::Seconds([&walked] { walked = BareWalk(GetDesktopWindow(), true); }));
     }
-    const double load = Median(loads);
-    const double floor = Median(floors);
+    const double load = bench::Median(loads);
+    const double floor = bench::Median(floors);
 
     std::printf("windows_made: %d windows\n", made);
     std::printf("tree_nodes: %zu nodes\n", nodes);

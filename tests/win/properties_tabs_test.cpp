@@ -16,28 +16,6 @@ constexpr char kBareClass[] = "VantryTestBare";
 constexpr char kIdMenuClass[] = "VantryTestIdMenu";
 constexpr COLORREF kRichIconColor = RGB(0x20, 0xA0, 0x20);
 
-HICON SolidIcon(int size, COLORREF color) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
-    HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, colour);
-    HBRUSH brush = CreateSolidBrush(color);
-    const RECT all{0, 0, size, size};
-    FillRect(dc, &all, brush);
-    SelectObject(dc, mask);
-    PatBlt(dc, 0, 0, size, size, BLACKNESS);
-    SelectObject(dc, old);
-    ICONINFO info{TRUE, 0, 0, mask, colour};
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(brush);
-    DeleteDC(dc);
-    DeleteObject(mask);
-    DeleteObject(colour);
-    ReleaseDC(nullptr, screen);
-    return icon;
-}
-
 void RegisterFixtureClasses() {
     static const bool done = [] {
         WNDCLASSEXA rich{};
@@ -46,8 +24,8 @@ void RegisterFixtureClasses() {
         rich.lpfnWndProc = DefWindowProcA;
         rich.cbWndExtra = 30;
         rich.hInstance = GetModuleHandleA(nullptr);
-        rich.hIcon = SolidIcon(32, kRichIconColor);
-        rich.hIconSm = SolidIcon(16, kRichIconColor);
+        rich.hIcon = testwin::SolidIcon(32, kRichIconColor);
+        rich.hIconSm = testwin::SolidIcon(16, kRichIconColor);
         rich.hbrBackground = CreateSolidBrush(RGB(1, 2, 3));
         rich.lpszMenuName = "RICHMENU";
         rich.lpszClassName = kRichClass;
