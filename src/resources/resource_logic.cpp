@@ -1,0 +1,133 @@
+#include "resources/resource_logic.h"
+
+#include "core/mapi.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace vantry {
+
+TypeDisplay NumericTypeDisplay(std::uint32_t type) {
+    static constexpr std::array<std::pair<std::string_view, int>, 24> kTypes{{
+        {"", kImageOther},
+        {"Cursor", kImageOther},
+        {"Bitmaps", kImageBitmap},
+        {"Icon", kImageOther},
+        {"Menu", kImageOther},
+        {"Dialog fields", kImageOther},
+        {"Strings", kImageStrings},
+        {"Font Directory", kImageOther},
+        {"Fonts", kImageOther},
+        {"Accelerator", kImageOther},
+        {"RAW Data", kImageOther},
+        {"Message table", kImageOther},
+        {"Cursor", kImageCursorGroup},
+        {"", kImageOther},
+        {"Icons", kImageIconGroup},
+        {"", kImageOther},
+        {"Version information", kImageOther},
+        {"Dialog fields/Head database", kImageOther},
+        {"", kImageOther},
+        {"Plug & Play-Information", kImageOther},
+        {"Virtual device driver", kImageOther},
+        {"Animated Cursor", kImageOther},
+        {"Animated Icon", kImageOther},
+        {"HTML-Pages", kImageOther},
+    }};
+    if (type < kTypes.size() && !kTypes[type].first.empty()) {
+        return {std::string(kTypes[type].first), kTypes[type].second};
+    }
+    return {"#" + std::to_string(type), kImageOther};
+}
+
+std::string TypeKey(std::string_view typeText) {
+    return "t" + std::string(typeText);
+}
+
+std::string NameKey(std::string_view typeText, std::string_view nameText) {
+    return "n" + std::string(typeText) + "|" + std::string(nameText);
+}
+
+std::optional<NameKeyParts> SplitNameKey(std::string_view key) {
+    const auto bar = key.find('|');
+    if (key.empty() || key.front() != 'n' || bar == std::string_view::npos) {
+        return std::nullopt;
+    }
+    NameKeyParts parts;
+    parts.typeText = std::string(key.substr(1, bar - 1));
+    parts.nameText = std::string(key.substr(bar + 1));
+    const std::string_view rest = key.substr(1);
+    std::uint64_t number = 0;
+    for (const char c : rest) {
+        if (c < '0' || c > '9' || number > 0xFFFFFFFFu) {
+            break;
+        }
+        number = number * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    parts.typeNumber = number > 0xFFFFFFFFu ? 0 : static_cast<std::uint32_t>(number);
+    return parts;
+}
+
+std::optional<std::uint16_t> ResourceNumber(std::string_view text) {
+    std::uint16_t value = 0;
+    if (text.empty() || text.size() > 5 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string BytesToText(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (const std::uint8_t byte : bytes) {
+        if (byte >= 32 || byte == 8 || byte == 9 || byte == 10 || byte == 13) {
+            text += static_cast<char>(byte);
+        }
+    }
+    return text;
+}
+
+std::optional<std::vector<IconGroupEntry>> ParseIconGroup(std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t kHeader = 6;
+    constexpr std::size_t kEntry = 14;
+    if (bytes.size() < kHeader || mAPI::GetWordAt(bytes, 2) != 1) {
+        return std::nullopt;
+    }
+    const std::size_t claimed = mAPI::GetWordAt(bytes, 4);
+    const std::size_t held = (bytes.size() - kHeader) / kEntry;
+    std::vector<IconGroupEntry> entries;
+    for (std::size_t i = 0; i < std::min(claimed, held); ++i) {
+        const auto entry = bytes.subspan(kHeader + kEntry * i, kEntry);
+        entries.push_back({entry[0] == 0 ? 256 : entry[0], entry[1] == 0 ? 256 : entry[1], entry[6],
+                           static_cast<std::uint16_t>(entry[12] | entry[13] << 8)});
+    }
+    return entries;
+}
+
+CellSize IconCellSize(const std::vector<IconGroupEntry>& entries) {
+    CellSize cell;
+    for (const IconGroupEntry& entry : entries) {
+        cell.width = std::max(cell.width, entry.width + 2);
+        cell.height = std::max(cell.height, entry.height + 2);
+    }
+    return cell;
+}
+
+int CentredOffset(int cell, int size) {
+    const int twice = cell - size;
+    // twice / 2 with halves to the even neighbour
+    int half = twice / 2;
+    if (twice % 2 != 0) {
+        const int other = twice > 0 ? half + 1 : half - 1;
+        half = (half % 2 == 0) ? half : other;
+    }
+    return half;
+}
+
+} // namespace vantry

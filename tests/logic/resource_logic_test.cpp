@@ -1,0 +1,125 @@
+#include "resources/resource_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include <vector>
+
+using namespace vantry;
+
+namespace {
+
+std::vector<std::uint8_t> Directory(std::uint16_t type, std::uint16_t count,
+                                    const std::vector<std::array<int, 4>>& entries) {
+    std::vector<std::uint8_t> bytes{0,
+                                    0,
+                                    static_cast<std::uint8_t>(type),
+                                    static_cast<std::uint8_t>(type >> 8),
+                                    static_cast<std::uint8_t>(count),
+                                    static_cast<std::uint8_t>(count >> 8)};
+    for (const auto& [w, h, bpp, id] : entries) {
+        const std::vector<std::uint8_t> entry{static_cast<std::uint8_t>(w),
+                                              static_cast<std::uint8_t>(h),
+                                              0,
+                                              0,
+                                              1,
+                                              0,
+                                              static_cast<std::uint8_t>(bpp),
+                                              0,
+                                              0x10,
+                                              0,
+                                              0,
+                                              0,
+                                              static_cast<std::uint8_t>(id),
+                                              static_cast<std::uint8_t>(id >> 8)};
+        bytes.insert(bytes.end(), entry.begin(), entry.end());
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(ResourceTypes, NameTheNumericTypesAndPickTheirPictures) {
+    EXPECT_EQ(NumericTypeDisplay(2).text, "Bitmaps");
+    EXPECT_EQ(NumericTypeDisplay(2).image, kImageBitmap);
+    EXPECT_EQ(NumericTypeDisplay(14).text, "Icons");
+    EXPECT_EQ(NumericTypeDisplay(14).image, kImageIconGroup);
+    EXPECT_EQ(NumericTypeDisplay(1).text, "Cursor");
+    EXPECT_EQ(NumericTypeDisplay(1).image, kImageOther);
+    EXPECT_EQ(NumericTypeDisplay(12).text, "Cursor");
+    EXPECT_EQ(NumericTypeDisplay(12).image, kImageCursorGroup);
+    EXPECT_EQ(NumericTypeDisplay(6).image, kImageStrings);
+    EXPECT_EQ(NumericTypeDisplay(19).text, "Plug & Play-Information");
+    for (const std::uint32_t unnamed : {0u, 13u, 15u, 18u, 24u, 240u}) {
+        EXPECT_EQ(NumericTypeDisplay(unnamed).text, "#" + std::to_string(unnamed));
+        EXPECT_EQ(NumericTypeDisplay(unnamed).image, kImageOther);
+    }
+}
+
+TEST(ResourceKeys, SplitAtTheFirstBar) {
+    EXPECT_EQ(TypeKey("2"), "t2");
+    EXPECT_EQ(NameKey("2", "101"), "n2|101");
+    const auto bitmap = SplitNameKey("n2|101");
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->typeText, "2");
+    EXPECT_EQ(bitmap->nameText, "101");
+    EXPECT_EQ(bitmap->typeNumber, 2u);
+    const auto named = SplitNameKey("nMYDATA|7|x");
+    ASSERT_TRUE(named);
+    EXPECT_EQ(named->typeText, "MYDATA");
+    EXPECT_EQ(named->nameText, "7|x");
+    EXPECT_EQ(named->typeNumber, 0u);
+    EXPECT_FALSE(SplitNameKey("t2"));
+    EXPECT_FALSE(SplitNameKey("n2"));
+    EXPECT_FALSE(SplitNameKey(""));
+    EXPECT_EQ(ResourceNumber("40000"), 40000);
+    EXPECT_EQ(ResourceNumber("65536"), std::nullopt);
+    EXPECT_EQ(ResourceNumber("DATA"), std::nullopt);
+    EXPECT_EQ(ResourceNumber("12a"), std::nullopt);
+    EXPECT_EQ(ResourceNumber(""), std::nullopt);
+}
+
+TEST(BytesToText, KeepsPrintableBytesAndTheFourControls) {
+    // A string block: each string is a length word and UTF-16 characters.
+    const std::vector<std::uint8_t> block{5,   0, 'H', 0, 'e', 0, 'l', 0, 'l', 0, 'o', 0, 5, 0,
+                                          'W', 0, 'o', 0, 'r', 0, 'l', 0, 'd', 0, 0,   0};
+    EXPECT_EQ(BytesToText(block), "HelloWorld");
+    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{65, 0, 'x'}), "Ax");
+    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{10, 9, 13, 8, 7, 0, 31, 0xE9}), "\n\t\r\b\xE9");
+    EXPECT_EQ(BytesToText({}), "");
+}
+
+TEST(IconGroupDirectory, ReadsEntriesAndTheirCells) {
+    const auto bytes = Directory(1, 3, {{16, 16, 4, 1}, {32, 32, 4, 2}, {48, 48, 8, 40000}});
+    const auto entries = ParseIconGroup(bytes);
+    ASSERT_TRUE(entries);
+    ASSERT_EQ(entries->size(), 3u);
+    EXPECT_EQ((*entries)[2].imageId, 40000);
+    EXPECT_EQ((*entries)[2].bitsPerPixel, 8);
+    const CellSize cell = IconCellSize(*entries);
+    EXPECT_EQ(cell.width, 50);
+    EXPECT_EQ(cell.height, 50);
+    EXPECT_EQ(CentredOffset(50, 16), 17);
+    EXPECT_EQ(CentredOffset(50, 32), 9);
+    EXPECT_EQ(CentredOffset(50, 48), 1);
+    EXPECT_EQ(CentredOffset(5, 2), 2);  // 1.5 to the even 2
+    EXPECT_EQ(CentredOffset(7, 2), 2);  // 2.5 to the even 2
+    EXPECT_EQ(CentredOffset(2, 5), -2); // -1.5 to the even -2
+}
+
+TEST(IconGroupDirectory, StaysInsideItsDataAndRefusesOtherTypes) {
+    EXPECT_FALSE(ParseIconGroup(Directory(2, 1, {{16, 16, 4, 1}}))); // a cursor directory
+    EXPECT_FALSE(ParseIconGroup(std::vector<std::uint8_t>{0, 0, 1, 0}));
+    // It claims 200 entries but holds one and a half.
+    auto bytes = Directory(1, 200, {{16, 16, 4, 1}, {32, 32, 4, 2}});
+    bytes.resize(bytes.size() - 7);
+    const auto entries = ParseIconGroup(bytes);
+    ASSERT_TRUE(entries);
+    EXPECT_EQ(entries->size(), 1u);
+    // A width or height of 0 stands for 256, as in icon files.
+    const auto big = ParseIconGroup(Directory(1, 1, {{0, 0, 32, 7}}));
+    ASSERT_TRUE(big);
+    EXPECT_EQ((*big)[0].width, 256);
+    EXPECT_EQ(IconCellSize(*big).height, 258);
+}
