@@ -48,8 +48,10 @@ std::size_t RowBytes(int width, int bitsPerPixel) {
     return static_cast<std::size_t>((width * bitsPerPixel + 31) / 32) * 4;
 }
 
+} // namespace
+
 // BITMAPINFOHEADER, palette, colour bits and mask bits, rows bottom-up.
-std::vector<std::uint8_t> EncodeImage(const IconImage& entry) {
+std::vector<std::uint8_t> EncodeIconImage(const IconImage& entry) {
     const Image& image = *entry.image;
     const int bits = entry.bitsPerPixel;
     const auto palette = bits == 4 ? StandardPalette16() : Palette256();
@@ -100,8 +102,6 @@ std::vector<std::uint8_t> EncodeImage(const IconImage& entry) {
     return out;
 }
 
-} // namespace
-
 std::span<const Rgb> StandardPalette16() {
     return kStandard16;
 }
@@ -139,7 +139,7 @@ std::vector<std::uint8_t> WriteIconFile(std::span<const IconImage> images) {
             entry.image->Height() < 1 || entry.image->Height() > 256) {
             throw std::invalid_argument("icon images are 1 to 256 pixels a side");
         }
-        encoded.push_back(EncodeImage(entry));
+        encoded.push_back(EncodeIconImage(entry));
     }
     std::vector<std::uint8_t> out;
     Put16(out, 0);

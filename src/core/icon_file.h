@@ -23,6 +23,9 @@ struct IconImage {
     Rgb transparent = 0xFF00FF; // pixels of this colour go to the mask
 };
 
+// One image as an icon or cursor resource holds it: header, palette, colour and mask bits.
+std::vector<std::uint8_t> EncodeIconImage(const IconImage& image);
+
 // Throws std::invalid_argument for a depth other than 4 or 8 or a size over 256.
 std::vector<std::uint8_t> WriteIconFile(std::span<const IconImage> images);
 
