@@ -96,6 +96,18 @@ void Control::SetHeight(int height) {
     Move(Left(), Top(), Width(), height);
 }
 
+void Control::SetVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Control::Visible() const {
+    return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::MovePixels(int left, int top, int width, int height) {
+    MoveWindow(hwnd_, left, top, width, height, TRUE);
+}
+
 void Control::BringToFront() {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -33,6 +33,10 @@ class Control {
     void SetHeight(int height);
     // To the top of its siblings, where it covers the ones it overlaps.
     void BringToFront();
+    void SetVisible(bool visible);
+    bool Visible() const;
+    // Place in pixels of the parent window.
+    void MovePixels(int left, int top, int width, int height);
 
     // Called by the form: build the window, react to its notifications, forget it.
     virtual void Create(Form& parent) = 0;

@@ -44,6 +44,15 @@ void ImageList::Flush() {
     ImageList_AddMasked(list_.get(), images.get(), mask_);
 }
 
+void ImageList::SetImageSize(int width, int height) {
+    pending_ = 0;
+    width_ = width;
+    height_ = height;
+    stripDC_.reset();
+    strip_.reset();
+    ImageList_SetIconSize(list_.get(), width, height);
+}
+
 void ImageList::Clear() {
     pending_ = 0;
     ImageList_RemoveAll(list_.get());

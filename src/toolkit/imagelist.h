@@ -17,6 +17,8 @@ class ImageList {
     // Copies the image-sized area at the top left of source; returns the new image's index.
     int Add(HDC source);
     void Clear();
+    // Empties the list and takes images of the new size from then on.
+    void SetImageSize(int width, int height);
 
     // While a batch is open, added images are gathered into strips and handed to the list a
     // strip at a time: one call per strip instead of one per image. Indices stay as they are.

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace tk {
 
 namespace {
@@ -42,12 +44,28 @@ void PictureBox::Create(Form& parent) {
     width_ = client.right;
     height_ = client.bottom;
 
+    MakeSurface();
+}
+
+void PictureBox::MakeSurface() {
     ReleaseSurface();
     const mAPI::WindowDC screen(nullptr);
-    bitmap_ = mAPI::Bitmap(CreateCompatibleBitmap(screen.get(), width_, height_));
+    bitmap_ = mAPI::Bitmap(
+        CreateCompatibleBitmap(screen.get(), std::max(width_, 1), std::max(height_, 1)));
     dc_ = mAPI::MemoryDC(CreateCompatibleDC(screen.get()));
     initialBitmap_ = SelectObject(dc_.get(), bitmap_.get());
     Cls();
+}
+
+void PictureBox::SetPixelSize(int width, int height) {
+    RECT frame{0, 0, std::max(width, 0), std::max(height, 0)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hWnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(hWnd(), GWL_EXSTYLE)));
+    SetWindowPos(hWnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    MakeSurface();
 }
 
 void PictureBox::Cls() {
@@ -157,7 +175,16 @@ void PictureBox::Refresh() {
 
 LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* picture = static_cast<PictureBox*>(GetWindowObject(window));
+    LRESULT forwarded = 0;
+    if (message != WM_NOTIFY && ForwardToForm(window, message, wParam, lParam, forwarded)) {
+        return forwarded; // a picture box may hold other controls
+    }
     switch (message) {
+    case WM_SIZE:
+        if (picture && picture->Resize) {
+            picture->Resize();
+        }
+        break;
     case WM_ERASEBKGND:
         return 1;
     case WM_NOTIFY: {
@@ -166,6 +193,9 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
             // An ANSI tip asks with the A code; the pointer stays valid while the text does.
             info->lpszText = const_cast<char*>(picture->toolTipText_.c_str());
             return 0;
+        }
+        if (ForwardToForm(window, message, wParam, lParam, forwarded)) {
+            return forwarded;
         }
         break;
     }

@@ -33,6 +33,10 @@ class PictureBox : public Control {
     COLORREF Point(int x, int y) const;
     void Refresh();
     void SetVisible(bool visible);
+    // Sizes the box so that its inner area is width x height pixels, with a new clear surface.
+    void SetPixelSize(int width, int height);
+    // Raised when the box changes size.
+    std::function<void()> Resize;
     // The text the pointer shows over the box; empty for none.
     void SetToolTipText(const std::string& text);
     const std::string& ToolTipText() const { return toolTipText_; }
@@ -46,6 +50,7 @@ class PictureBox : public Control {
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void ReleaseSurface();
+    void MakeSurface();
     void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::uint32_t backColor_;

@@ -61,10 +61,6 @@ void Line::SetColor(std::uint32_t color) {
     }
 }
 
-void Line::MovePixels(int left, int top, int width, int height) {
-    MoveWindow(hWnd(), left, top, width, height, TRUE);
-}
-
 LRESULT CALLBACK Line::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) {
         return 1;

@@ -26,8 +26,6 @@ class Line : public Control {
     void Create(Form& parent) override;
     std::uint32_t Color() const { return color_; }
     void SetColor(std::uint32_t color);
-    // Place in pixels of the parent window.
-    void MovePixels(int left, int top, int width, int height);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,8 +9,9 @@
 namespace tk {
 
 TextBox::TextBox(TwipsRect design, int maxLength, bool locked,
-                 std::optional<std::uint32_t> backColor)
-    : Control(design), maxLength_(maxLength), locked_(locked), backColor_(backColor) {}
+                 std::optional<std::uint32_t> backColor, bool multiLine)
+    : Control(design), maxLength_(maxLength), locked_(locked), multiLine_(multiLine),
+      backColor_(backColor) {}
 
 void TextBox::Create(Form& parent) {
     HWND window = CreateChild(
@@ -152,10 +153,6 @@ void Frame::Create(Form& parent) {
     HWND window =
         CreateChild(parent, kFrameClass, WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
     SetWindowObject(window, this);
-}
-
-void Frame::SetVisible(bool visible) {
-    ShowWindow(hWnd(), visible ? SW_SHOW : SW_HIDE);
 }
 
 LRESULT CALLBACK Frame::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,7 +13,8 @@ namespace tk {
 
 class TextBox : public Control {
   public:
-    TextBox(TwipsRect design, int maxLength, bool locked, std::optional<std::uint32_t> backColor);
+    TextBox(TwipsRect design, int maxLength, bool locked, std::optional<std::uint32_t> backColor,
+            bool multiLine = false);
     void Create(Form& parent) override;
     void OnCommand(WORD id, WORD code) override;
     HBRUSH OnColor(HDC dc) override;
@@ -42,6 +43,7 @@ class TextBox : public Control {
   private:
     int maxLength_;
     bool locked_;
+    bool multiLine_;
     std::optional<std::uint32_t> backColor_;
     std::optional<std::uint32_t> foreColor_;
     mAPI::Brush brush_;
@@ -73,7 +75,6 @@ class Frame : public Control {
   public:
     Frame(TwipsRect design, bool border = true) : Control(design), border_(border) {}
     void Create(Form& parent) override;
-    void SetVisible(bool visible);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

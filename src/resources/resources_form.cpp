@@ -1,0 +1,378 @@
+#include "resources/resources_form.h"
+
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "core/process_lookup.h"
+#include "resources/module_access.h"
+#include "resources/resource_layout.h"
+#include "resources/tree_pictures.h"
+#include "toolkit/app.h"
+#include "toolkit/image_surface.h"
+#include "tree/main_form.h"
+
+namespace vantry {
+
+namespace {
+
+constexpr std::uint32_t kFieldBack = tk::SystemColor(COLOR_BTNFACE);
+constexpr std::uint32_t kWorkspace = tk::SystemColor(COLOR_APPWORKSPACE);
+constexpr std::uint32_t kWindowColor = tk::SystemColor(COLOR_WINDOW);
+
+} // namespace
+
+frmResources::frmResources(Main& main)
+    : CurrentWindowForm({"Resource view", 5715, 3765, tk::BorderStyle::Sizable}),
+      Label4({60, 120, 1110, 195}, "Resource from:"), cboResMode({60, 360, 2115, 315}),
+      Label2({2280, 75, 1170, 195}, "Resource name:"),
+      txtResName({3720, 75, 1935, 225}, 0, true, kFieldBack),
+      Label1({2280, 315, 1110, 195}, "Resource type:"),
+      txtResType({3720, 315, 1935, 225}, 0, true, kFieldBack),
+      Label3({2280, 555, 345, 195}, "Size:"), txtSize({3720, 555, 1935, 225}, 0, true, kFieldBack),
+      tvRes({60, 810, 2115, 2445}), picPreviewBack({2280, 810, 3375, 2445}, kWorkspace),
+      picPreview({0, 0, 2895, 1515}, kWorkspace),
+      txtStrings({60, 60, 2595, 1755}, 0, true, kWorkspace, true), tvGroup({0, 0, 1635, 1215}),
+      picTemp({1080, 900, 615, 735}, kWindowColor, false), cmdClose({3240, 3360, 1155, 345}, "&OK"),
+      cmdRefresh({4500, 3360, 1155, 345}, "&Update"),
+      imlTree(kTreePictureWidth, kTreePictureHeight, RGB(0xFF, 0x00, 0xFF)),
+      imlGroup(16, 16, RGB(0xFF, 0x00, 0xFF)), main_(main) {
+    for (const pictures::Image& picture : ResourceTreePictures()) {
+        imlTree.Add(tk::ImageSurface(picture).hdc());
+    }
+    for (tk::Control* control : std::initializer_list<tk::Control*>{
+             &Label4, &cboResMode, &Label2, &txtResName, &Label1, &txtResType, &Label3, &txtSize,
+             &tvRes, &picPreviewBack, &picTemp, &cmdClose, &cmdRefresh}) {
+        AddControl(*control);
+    }
+    for (tk::Control* inPane :
+         std::initializer_list<tk::Control*>{&picPreview, &txtStrings, &tvGroup}) {
+        inPane->SetContainer(picPreviewBack);
+        AddControl(*inPane);
+    }
+    cboResMode.Click = [this] { DoRefresh(); };
+    cmdRefresh.Click = [this] { DoRefresh(); };
+    cmdClose.Click = [this] { Unload(); };
+    tvRes.NodeClick = [this] { tvRes_NodeClick(); };
+    picPreviewBack.Resize = [this] { picPreviewBack_Resize(); };
+}
+
+frmResources::~frmResources() {
+    ReleaseModule();
+}
+
+void frmResources::Form_Load() {
+    tvRes.SetImageList(imlTree);
+    tvGroup.SetImageList(imlGroup);
+    cboResMode.AddItem("Application Instance");
+    cboResMode.AddItem("Executable File");
+    cboResMode.SetListIndex(1); // raises its click: the first refresh
+}
+
+bool frmResources::Form_QueryUnload() {
+    ReleaseModule();
+    return false;
+}
+
+void frmResources::ReleaseModule() {
+    if (bLibLoaded_ && hResModule_) {
+        FreeLibrary(hResModule_);
+    }
+    hResModule_ = nullptr;
+    bLibLoaded_ = false;
+}
+
+void frmResources::DoRefresh() {
+    const std::int32_t handle = main_.GetCurhWnd();
+    SetCaption("Resource view - " + mAPI::HexStr8(handle));
+    SetPreviewMode(0);
+    HWND window = mAPI::IntToHandle<HWND>(handle);
+    if (!IsWindow(window)) {
+        ClearView();
+        return;
+    }
+    ReleaseModule();
+    if (cboResMode.ListIndex() == 0) {
+        // Only a module of our own process can be read; any other value would send the
+        // resource functions to an arbitrary address.
+        auto* instance = reinterpret_cast<HMODULE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+        hResModule_ = IsModuleOfThisProcess(instance) ? instance : nullptr;
+        bLibLoaded_ = false;
+        if (!hResModule_) {
+            ClearView();
+            return;
+        }
+    } else {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        hResModule_ = MapAsData(mAPI::GetExePath(processId));
+        bLibLoaded_ = true;
+        if (!hResModule_) {
+            ClearView();
+            return;
+        }
+    }
+    LockWindowUpdate(tvRes.hWnd());
+    {
+        const tk::TreeView::BulkUpdate bulk(tvRes);
+        ClearView();
+        mAPI::SetResourceSink(this);
+        EnumResourceTypesA(hResModule_, mAPI::EnumResTypeProc, 0);
+        mAPI::SetResourceSink(nullptr);
+    }
+    LockWindowUpdate(nullptr);
+}
+
+void frmResources::ClearView() {
+    tvRes.Clear();
+    txtResName.SetText("");
+    txtResType.SetText("");
+    txtSize.SetText("");
+    SetPreviewMode(0);
+}
+
+bool frmResources::AddType(const std::string& typeText, bool named, std::uint32_t number) {
+    const TypeDisplay display =
+        named ? TypeDisplay{typeText, kImageOther} : NumericTypeDisplay(number);
+    // Two types with one key (a named type of digits beside that number): the first stays.
+    return tvRes.Add("", TypeKey(typeText), display.text, display.image) != nullptr;
+}
+
+void frmResources::AddName(const std::string& typeText, const std::string& nameText) {
+    const std::string typeKey = TypeKey(typeText);
+    HTREEITEM parent = tvRes.Find(typeKey);
+    if (!parent) {
+        return;
+    }
+    TVITEMA item{};
+    item.mask = TVIF_IMAGE;
+    item.hItem = parent;
+    SendMessageA(tvRes.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    tvRes.Add(typeKey, NameKey(typeText, nameText), nameText, item.iImage + 1);
+}
+
+void frmResources::tvRes_NodeClick() {
+    const auto key = tvRes.SelectedKey();
+    if (!key) {
+        return;
+    }
+    HTREEITEM node = tvRes.Find(*key);
+    char text[512] = {};
+    TVITEMA item{};
+    item.mask = TVIF_IMAGE | TVIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    if (key->front() == 'n') {
+        item.hItem = TreeView_GetParent(tvRes.hWnd(), node);
+        SendMessageA(tvRes.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        const int image = item.iImage + 1;
+        if (image < kImageOther) {
+            PreviewResource(*key);
+        } else {
+            SetPreviewMode(0);
+        }
+        ShowResInfo(*key, text);
+        return;
+    }
+    item.hItem = node;
+    SendMessageA(tvRes.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    ShowTypeInfo(text);
+    SetPreviewMode(0);
+}
+
+void frmResources::ShowTypeInfo(const std::string& typeDisplay) {
+    txtResName.SetText("");
+    txtResType.SetText(typeDisplay);
+    txtSize.SetText("");
+}
+
+void frmResources::ShowResInfo(const std::string& key, const std::string& typeDisplay) {
+    const auto parts = SplitNameKey(key);
+    if (!parts) {
+        return;
+    }
+    txtResName.SetText(parts->nameText);
+    txtResType.SetText(typeDisplay);
+    const ResourceRef name(parts->nameText);
+    const ResourceRef type(parts->typeText);
+    HRSRC info = FindResourceA(hResModule_, name.get(), type.get());
+    const DWORD size = info ? SizeofResource(hResModule_, info) : 0;
+    txtSize.SetText(size != 0 ? mAPI::FormatByteCount(size) : "Unbekannt");
+}
+
+void frmResources::SetPreviewMode(int mode) {
+    if (mode >= 0 && mode <= 3) {
+        picPreview.SetVisible(mode == 1);
+        txtStrings.SetVisible(mode == 2);
+        tvGroup.SetVisible(mode == 3);
+    }
+    picPreviewBack_Resize();
+}
+
+void frmResources::PreviewResource(const std::string& key) {
+    const auto parts = SplitNameKey(key);
+    if (!parts) {
+        return;
+    }
+    switch (parts->typeNumber) {
+    case 2:
+        PreviewBitmap(parts->nameText);
+        break;
+    case 6:
+        PreviewStrings(parts->nameText);
+        break;
+    case 12:
+        PreviewCursor(parts->nameText);
+        break;
+    case 14:
+        PreviewIconGroup(parts->nameText);
+        break;
+    default:
+        break;
+    }
+}
+
+std::vector<std::uint8_t> frmResources::ResourceBytes(const std::string& name,
+                                                      const std::string& type, DWORD* size) const {
+    const ResourceRef nameRef(name);
+    const ResourceRef typeRef(type);
+    HRSRC info = FindResourceA(hResModule_, nameRef.get(), typeRef.get());
+    if (size) {
+        *size = 0;
+    }
+    if (!info) {
+        return {};
+    }
+    const DWORD length = SizeofResource(hResModule_, info);
+    HGLOBAL loaded = LoadResource(hResModule_, info);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    std::vector<std::uint8_t> bytes;
+    if (data && length) {
+        const auto* first = static_cast<const std::uint8_t*>(data);
+        bytes.assign(first, first + length);
+    }
+    if (loaded) {
+        FreeResource(loaded);
+    }
+    if (size) {
+        *size = static_cast<DWORD>(bytes.size());
+    }
+    return bytes;
+}
+
+void frmResources::PreviewBitmap(const std::string& name) {
+    const ResourceRef nameRef(name);
+    const mAPI::Bitmap bitmap(static_cast<HBITMAP>(
+        LoadImageA(hResModule_, nameRef.get(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP info{};
+    if (bitmap) {
+        GetObjectA(bitmap.get(), sizeof info, &info);
+    }
+    picPreview.SetPixelSize(info.bmWidth, info.bmHeight);
+    picPreview.Cls();
+    if (bitmap) {
+        const mAPI::MemoryDC source(CreateCompatibleDC(picPreview.hdc()));
+        const mAPI::SelectGuard select(source.get(), bitmap.get());
+        BitBlt(picPreview.hdc(), 0, 0, picPreview.PixelWidth(), picPreview.PixelHeight(),
+               source.get(), 0, 0, SRCCOPY);
+    }
+    SetPreviewMode(1);
+    picPreview.Refresh();
+}
+
+void frmResources::PreviewCursor(const std::string& name) {
+    const ResourceRef nameRef(name);
+    const mAPI::Cursor cursor(static_cast<HCURSOR>(
+        LoadImageA(hResModule_, nameRef.get(), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
+    picPreview.SetPixelSize(32, 32);
+    picPreview.Cls();
+    if (cursor) {
+        DrawIconEx(picPreview.hdc(), 0, 0, cursor.get(), 32, 32, 0, nullptr, DI_NORMAL);
+    }
+    SetPreviewMode(1);
+    picPreview.Refresh();
+}
+
+void frmResources::PreviewStrings(const std::string& name) {
+    const std::vector<std::uint8_t> bytes = ResourceBytes(name, "6");
+    if (bytes.empty()) {
+        return;
+    }
+    txtStrings.SetText(BytesToText(bytes));
+    SetPreviewMode(2);
+}
+
+void frmResources::PreviewIconGroup(const std::string& name) {
+    const std::vector<std::uint8_t> directory = ResourceBytes(name, "14");
+    const auto entries = ParseIconGroup(directory);
+    if (directory.empty() || !entries) {
+        return;
+    }
+    const CellSize cell = IconCellSize(*entries);
+    LockWindowUpdate(tvGroup.hWnd());
+    picTemp.SetPixelSize(cell.width, cell.height);
+    tvGroup.Clear();
+    imlGroup.SetImageSize(std::max(cell.width, 1), std::max(cell.height, 1));
+    for (const IconGroupEntry& entry : *entries) {
+        DWORD size = 0;
+        std::vector<std::uint8_t> image = ResourceBytes(std::to_string(entry.imageId), "3", &size);
+        const mAPI::Icon icon(image.empty()
+                                  ? nullptr
+                                  : CreateIconFromResourceEx(image.data(), size, TRUE, 0x30000,
+                                                             entry.width, entry.height, 0));
+        picTemp.Cls();
+        if (icon) {
+            DrawIconEx(picTemp.hdc(), CentredOffset(cell.width, entry.width),
+                       CentredOffset(cell.height, entry.height), icon.get(), 0, 0, 0, nullptr,
+                       DI_NORMAL);
+        }
+        const int picture = imlGroup.Add(picTemp.hdc());
+        const std::string text =
+            "#" + std::to_string(entry.imageId) + ": " + std::to_string(entry.width) + " x " +
+            std::to_string(entry.height) + " Pixel, " + std::to_string(entry.bitsPerPixel) +
+            " bpp, " + mAPI::FormatByteCount(size);
+        tvGroup.Add("", "i" + std::to_string(tvGroup.Count()), text, picture);
+    }
+    LockWindowUpdate(nullptr);
+    SetPreviewMode(3);
+}
+
+void frmResources::Form_Resize() {
+    if (IsIconic(hWnd())) {
+        return;
+    }
+    const ResourceFormLayout layout =
+        ResourceFormRule({ScaleWidth(), ScaleHeight(), tvRes.Left(), cmdClose.Height(),
+                          picPreviewBack.Left(), picPreviewBack.Top(), picPreviewBack.Width(),
+                          cmdRefresh.Width(), cmdClose.Width(), txtResName.Left(), tk::ToTwips(7)});
+    if (layout.paneWidth) {
+        picPreviewBack.SetWidth(*layout.paneWidth);
+    }
+    if (layout.paneHeight) {
+        picPreviewBack.SetHeight(*layout.paneHeight);
+        tvRes.SetHeight(*layout.paneHeight);
+    }
+    cmdRefresh.Move(layout.refreshLeft, layout.buttonTop, cmdRefresh.Width(), cmdRefresh.Height());
+    cmdClose.Move(layout.closeLeft, layout.buttonTop, cmdClose.Width(), cmdClose.Height());
+    if (layout.fieldWidth) {
+        for (tk::TextBox* field : {&txtResName, &txtResType, &txtSize}) {
+            field->SetWidth(*layout.fieldWidth);
+        }
+    }
+}
+
+void frmResources::picPreviewBack_Resize() {
+    RECT pane{};
+    GetClientRect(picPreviewBack.hWnd(), &pane);
+    const int margin = tk::ToPixels(60);
+    const PaneLayout layout = PaneRule(pane.right, pane.bottom, margin, picPreview.PixelWidth(),
+                                       picPreview.PixelHeight());
+    RECT strings{};
+    GetWindowRect(txtStrings.hWnd(), &strings);
+    txtStrings.MovePixels(margin, margin,
+                          layout.stringsWidth.value_or(strings.right - strings.left),
+                          layout.stringsHeight.value_or(strings.bottom - strings.top));
+    SetWindowPos(picPreview.hWnd(), nullptr, layout.pictureLeft, layout.pictureTop, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    tvGroup.MovePixels(0, 0, layout.listWidth, layout.listHeight);
+}
+
+} // namespace vantry

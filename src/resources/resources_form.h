@@ -1,0 +1,84 @@
+// "Resource view": the resources of the module behind the current window, by type and name,
+// with previews of bitmaps, cursors, icon groups and string blocks.
+#pragma once
+
+#include "core/handles.h"
+#include "core/resource_enum.h"
+#include "resources/resource_logic.h"
+#include "toolkit/button.h"
+#include "toolkit/imagelist.h"
+#include "toolkit/list_controls.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/static_controls.h"
+#include "toolkit/text_controls.h"
+#include "toolkit/treeview.h"
+#include "tree/current_window_form.h"
+
+#include <string>
+#include <vector>
+
+namespace vantry {
+
+class Main;
+
+class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
+  public:
+    explicit frmResources(Main& main);
+    ~frmResources() override;
+
+    void DoRefresh() override;
+
+    // The module the tree shows, and whether this form mapped it (and must release it).
+    HMODULE ResourceModule() const { return hResModule_; }
+    bool LibraryLoaded() const { return bLibLoaded_; }
+
+    tk::Label Label4;
+    tk::ComboBox cboResMode;
+    tk::Label Label2;
+    tk::TextBox txtResName;
+    tk::Label Label1;
+    tk::TextBox txtResType;
+    tk::Label Label3;
+    tk::TextBox txtSize;
+    tk::TreeView tvRes;
+    tk::PictureBox picPreviewBack;
+    tk::PictureBox picPreview;
+    tk::TextBox txtStrings;
+    tk::TreeView tvGroup;
+    tk::PictureBox picTemp;
+    tk::CommandButton cmdClose;
+    tk::CommandButton cmdRefresh;
+    tk::ImageList imlTree;
+    tk::ImageList imlGroup;
+
+  private:
+    void Form_Load() override;
+    void Form_Resize() override;
+    bool Form_QueryUnload() override;
+
+    void tvRes_NodeClick();
+    void picPreviewBack_Resize();
+
+    void ClearView();
+    void ReleaseModule();
+    bool AddType(const std::string& typeText, bool named, std::uint32_t number) override;
+    void AddName(const std::string& typeText, const std::string& nameText) override;
+
+    void ShowTypeInfo(const std::string& typeDisplay);
+    void ShowResInfo(const std::string& key, const std::string& typeDisplay);
+    void SetPreviewMode(int mode);
+    void PreviewResource(const std::string& key);
+    void PreviewBitmap(const std::string& name);
+    void PreviewCursor(const std::string& name);
+    void PreviewStrings(const std::string& name);
+    void PreviewIconGroup(const std::string& name);
+    // A copy of a resource's data; empty when it cannot be found.
+    std::vector<std::uint8_t> ResourceBytes(const std::string& name, const std::string& type,
+                                            DWORD* size = nullptr) const;
+
+    Main& main_;
+    HMODULE hResModule_ = nullptr;
+    bool bLibLoaded_ = false;
+};
+
+} // namespace vantry

@@ -1,0 +1,17 @@
+// The five pictures of the resource tree (16 x 17): bitmaps, icon groups, cursor groups,
+// string tables and every other type.
+#pragma once
+
+#include "core/image.h"
+
+#include <vector>
+
+namespace vantry {
+
+constexpr int kTreePictureWidth = 16;
+constexpr int kTreePictureHeight = 17;
+constexpr pictures::Rgb kTreePictureMask = 0xFF00FF;
+
+std::vector<pictures::Image> ResourceTreePictures();
+
+} // namespace vantry
