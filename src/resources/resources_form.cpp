@@ -311,6 +311,7 @@ void frmResources::PreviewIconGroup(const std::string& name) {
     picTemp.SetPixelSize(cell.width, cell.height);
     tvGroup.Clear();
     imlGroup.SetImageSize(std::max(cell.width, 1), std::max(cell.height, 1));
+    tvGroup.SetImageList(imlGroup); // the list's rows follow the new picture size
     for (const IconGroupEntry& entry : *entries) {
         DWORD size = 0;
         std::vector<std::uint8_t> image = ResourceBytes(std::to_string(entry.imageId), "3", &size);
