@@ -24,10 +24,15 @@ std::string MainTest::StatusText() const {
     return text;
 }
 
-void MainTest::ClickNode(HTREEITEM node, bool twice) {
+void ClickTreeNode(HWND tree, HTREEITEM node, bool twice) {
+    TreeView_EnsureVisible(tree, node);
     RECT rect{};
-    TreeView_GetItemRect(Tree(), node, &rect, TRUE);
-    Click(Tree(), {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, twice);
+    TreeView_GetItemRect(tree, node, &rect, TRUE);
+    Click(tree, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, twice);
+}
+
+void MainTest::ClickNode(HTREEITEM node, bool twice) {
+    ClickTreeNode(Tree(), node, twice);
 }
 
 void MainTest::ClickButton(const std::string& key) {

@@ -11,6 +11,9 @@
 #include <memory>
 #include <string>
 
+// A left click in the middle of a tree node's text, as the mouse would make it.
+void ClickTreeNode(HWND tree, HTREEITEM node, bool twice = false);
+
 class MainTest : public testing::Test {
   protected:
     void LoadMain() {

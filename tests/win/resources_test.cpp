@@ -1,0 +1,265 @@
+#include "core/loaded_forms.h"
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "main_fixture.h"
+#include "resources/module_access.h"
+#include "resources/resources_form.h"
+
+#include <gtest/gtest.h>
+
+using vantry::frmResources;
+
+namespace {
+
+constexpr COLORREF kRed = RGB(0xFF, 0, 0);
+
+BOOL CALLBACK CountType(HMODULE, LPSTR, LONG_PTR count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+class ResourcesTest : public MainTest {
+  protected:
+    void Show(HWND window, int mode = 1) {
+        if (!form_) {
+            LoadMain();
+            Choose(main_->mnuOnlyVisible); // every window gets a node
+            form_ = std::make_unique<frmResources>(*main_);
+            main_->SetForms({nullptr, form_.get(), nullptr});
+        }
+        Choose(main_->mnuUpdate);
+        if (window) {
+            ASSERT_TRUE(main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(window))));
+        } else {
+            TreeView_SelectItem(Tree(), nullptr);
+        }
+        Choose(main_->mnuShowResources);
+        if (form_->cboResMode.ListIndex() != mode) {
+            form_->cboResMode.SetListIndex(mode); // its click refreshes
+        } else {
+            SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0);
+        }
+    }
+    testwin::Node Node(const std::string& key) const {
+        HTREEITEM item = form_->tvRes.Find(key);
+        EXPECT_NE(item, nullptr) << key;
+        return item ? testwin::ReadNode(form_->tvRes.hWnd(), item) : testwin::Node{};
+    }
+    void Click(const std::string& key) {
+        ClickTreeNode(form_->tvRes.hWnd(), form_->tvRes.Find(key));
+    }
+    std::vector<std::string> GroupLines() const {
+        std::vector<std::string> lines;
+        for (HTREEITEM item : testwin::Roots(form_->tvGroup.hWnd())) {
+            lines.push_back(testwin::ReadNode(form_->tvGroup.hWnd(), item).text);
+        }
+        return lines;
+    }
+    COLORREF GroupPixel(int image, int x, int y) const {
+        return testwin::DrawnPixel(
+            [this, image](HDC dc) {
+                ImageList_Draw(form_->imlGroup.Handle(), image - 1, dc, 0, 0, ILD_NORMAL);
+            },
+            x, y);
+    }
+    static std::string Fixture(const char* name) { return testwin::BuildFolder() + "\\" + name; }
+
+    std::unique_ptr<frmResources> form_;
+};
+
+} // namespace
+
+TEST_F(ResourcesTest, TheFixtureExecutableListsEveryTypeAndName) {
+    testwin::Process fixture(Fixture("resource_fixture.exe"));
+    HWND window = fixture.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Show(window);
+    EXPECT_EQ(form_->Caption(), "Resource view - " + mAPI::HexStr8(mAPI::HandleToInt(window)));
+    EXPECT_TRUE(form_->LibraryLoaded());
+    struct Expected {
+        const char* key;
+        const char* text;
+        int image;
+    };
+    for (const Expected& node : std::initializer_list<Expected>{{"t2", "Bitmaps", 1},
+                                                                {"n2|101", "101", 1},
+                                                                {"n2|102", "102", 1},
+                                                                {"t14", "Icons", 2},
+                                                                {"n14|1", "1", 2},
+                                                                {"n14|2", "2", 2},
+                                                                {"n14|3", "3", 2},
+                                                                {"t1", "Cursor", 5},
+                                                                {"t12", "Cursor", 3},
+                                                                {"n12|1", "1", 3},
+                                                                {"t3", "Icon", 5},
+                                                                {"n3|40000", "40000", 5},
+                                                                {"t6", "Strings", 4},
+                                                                {"n6|2", "2", 4},
+                                                                {"n6|3", "3", 4},
+                                                                {"tMYTYPE", "MYTYPE", 5},
+                                                                {"nMYTYPE|DATA", "DATA", 5},
+                                                                {"t24", "#24", 5},
+                                                                {"n24|7", "7", 5}}) {
+        const testwin::Node shown = Node(node.key);
+        EXPECT_EQ(shown.text, node.text) << node.key;
+        EXPECT_EQ(shown.image, node.image) << node.key;
+    }
+    EXPECT_EQ(TreeView_GetParent(form_->tvRes.hWnd(), form_->tvRes.Find("n2|101")),
+              form_->tvRes.Find("t2"));
+}
+
+TEST_F(ResourcesTest, PreviewsShowBitmapsCursorsIconGroupsAndStrings) {
+    testwin::Process fixture(Fixture("resource_fixture.exe"));
+    HWND window = fixture.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Show(window);
+
+    Click("n2|101");
+    EXPECT_EQ(form_->txtResName.Text(), "101");
+    EXPECT_EQ(form_->txtResType.Text(), "Bitmaps");
+    EXPECT_TRUE(form_->txtSize.Text().ends_with(" Bytes")) << form_->txtSize.Text();
+    ASSERT_TRUE(form_->picPreview.Visible());
+    EXPECT_EQ(form_->picPreview.PixelWidth(), 100);
+    EXPECT_EQ(form_->picPreview.PixelHeight(), 50);
+    EXPECT_EQ(form_->picPreview.Point(10, 10), kRed);
+    EXPECT_EQ(form_->picPreview.Point(60, 10), RGB(0, 0xFF, 0));
+    EXPECT_EQ(form_->picPreview.Point(10, 40), RGB(0, 0, 0xFF));
+    EXPECT_EQ(form_->picPreview.Point(99, 49), RGB(0xFF, 0xFF, 0));
+
+    Click("n12|1");
+    EXPECT_EQ(form_->picPreview.PixelWidth(), 32); // a 48 x 48 cursor shown at 32 x 32
+    EXPECT_EQ(form_->picPreview.Point(4, 4), kRed);
+
+    Click("n14|1");
+    ASSERT_TRUE(form_->tvGroup.Visible());
+    const auto lines = GroupLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_NE(lines[0].find(": 16 x 16 Pixel, 4 bpp, "), std::string::npos) << lines[0];
+    EXPECT_NE(lines[1].find(": 32 x 32 Pixel, 4 bpp, "), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find(": 48 x 48 Pixel, 8 bpp, "), std::string::npos) << lines[2];
+    EXPECT_TRUE(lines[2].ends_with(" Bytes"));
+    const COLORREF cell = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(GroupPixel(1, 17, 17), kRed);
+    EXPECT_EQ(GroupPixel(1, 16, 16), cell);
+    EXPECT_EQ(GroupPixel(2, 9, 9), kRed);
+    EXPECT_EQ(GroupPixel(2, 8, 8), cell);
+    EXPECT_EQ(GroupPixel(3, 1, 1), kRed);
+    EXPECT_EQ(GroupPixel(3, 0, 0), cell);
+
+    Click("n14|3"); // a directory of type 2: nothing changes
+    EXPECT_TRUE(form_->tvGroup.Visible());
+    EXPECT_EQ(GroupLines(), lines);
+    EXPECT_EQ(form_->txtResName.Text(), "3");
+
+    Click("n14|2");
+    ASSERT_EQ(GroupLines().size(), 1u);
+    EXPECT_TRUE(GroupLines()[0].starts_with("#40000: 16 x 16 Pixel, 4 bpp, ")) << GroupLines()[0];
+
+    Click("n6|2");
+    ASSERT_TRUE(form_->txtStrings.Visible());
+    EXPECT_EQ(form_->txtStrings.Text(), "HelloWorld");
+    Click("n6|3");
+    EXPECT_EQ(form_->txtStrings.Text(),
+              std::string(66, 'A') + "\nten chars!\tnine char\rthirteen char");
+
+    Click("t2"); // a type node: fields of the type, no preview
+    EXPECT_EQ(form_->txtResName.Text(), "");
+    EXPECT_EQ(form_->txtResType.Text(), "Bitmaps");
+    EXPECT_EQ(form_->txtSize.Text(), "");
+    EXPECT_FALSE(form_->txtStrings.Visible());
+}
+
+TEST_F(ResourcesTest, NoWindowGivesAnEmptyViewAndOnlyOwnModulesAreRead) {
+    Show(nullptr);
+    EXPECT_EQ(form_->Caption(), "Resource view - 00000000");
+    EXPECT_EQ(form_->tvRes.Count(), 0u);
+
+    // A window whose instance is a module of ours: the module's resources.
+    HMODULE dll = LoadLibraryA(Fixture("resource_fixture.dll").c_str());
+    ASSERT_NE(dll, nullptr);
+    HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
+    SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(dll));
+    Show(own, 0);
+    EXPECT_FALSE(form_->LibraryLoaded());
+    EXPECT_EQ(form_->ResourceModule(), dll);
+    EXPECT_EQ(Node("t12").text, "Cursor");
+    EXPECT_EQ(Node("nMYTYPE|DATA").text, "DATA");
+
+    // An instance value that is no module of this process is never read.
+    SetWindowLongPtrA(own, GWLP_HINSTANCE, 0x12340000);
+    Show(own, 0);
+    EXPECT_EQ(form_->tvRes.Count(), 0u);
+    EXPECT_EQ(form_->ResourceModule(), nullptr);
+    DestroyWindow(own);
+    FreeLibrary(dll);
+}
+
+TEST_F(ResourcesTest, TheMappedFileIsReleasedOnSwitchingAndOnClosing) {
+    testwin::Process fixture(Fixture("resource_fixture.exe"));
+    HWND window = fixture.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Show(window);
+    HMODULE mapped = form_->ResourceModule();
+    ASSERT_NE(mapped, nullptr);
+    auto mappedStill = [](HMODULE module) {
+        MEMORY_BASIC_INFORMATION info{};
+        VirtualQuery(reinterpret_cast<void*>(reinterpret_cast<std::uintptr_t>(module) & ~0xFFFFu),
+                     &info, sizeof info);
+        return info.State != MEM_FREE;
+    };
+    EXPECT_TRUE(mappedStill(mapped));
+    form_->cboResMode.SetListIndex(0);
+    EXPECT_FALSE(mappedStill(mapped)); // released before the instance was taken
+    EXPECT_FALSE(form_->LibraryLoaded());
+
+    form_->cboResMode.SetListIndex(1);
+    mapped = form_->ResourceModule();
+    EXPECT_TRUE(mappedStill(mapped));
+    SendMessageA(form_->cmdClose.hWnd(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(mAPI::IsFormLoaded(*form_));
+    EXPECT_FALSE(mappedStill(mapped));
+    EXPECT_EQ(form_->ResourceModule(), nullptr);
+    Choose(main_->mnuShowResources); // opens again and maps anew
+    EXPECT_TRUE(form_->LibraryLoaded());
+    EXPECT_NE(form_->ResourceModule(), nullptr);
+}
+
+TEST(ModuleAccess, MapsTheSystemFolderFileTheBitnessItNames) {
+    // Under WoW64, a 32-bit program asking for the system folder would get the 32-bit folder's
+    // file; the mapping must be of the 64-bit file the path names.
+    char system[MAX_PATH] = {};
+    GetWindowsDirectoryA(system, sizeof system);
+    const std::string notepad = std::string(system) + "\\system32\\notepad.exe";
+    HMODULE module = vantry::MapAsData(notepad);
+    ASSERT_NE(module, nullptr);
+    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<std::uintptr_t>(module) &
+                                                     ~static_cast<std::uintptr_t>(3));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+    BOOL wow64 = FALSE;
+    IsWow64Process(GetCurrentProcess(), &wow64);
+    if (wow64) {
+        EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
+    }
+    FreeLibrary(module);
+    EXPECT_EQ(vantry::MapAsData(""), nullptr);
+}
+
+TEST_F(ResourcesTest, RealModulesAreListedWithoutFault) {
+    // Wine's own notepad, 64-bit from the system folder, through a 32-bit Vantry.
+    char system[MAX_PATH] = {};
+    GetWindowsDirectoryA(system, sizeof system);
+    testwin::Process sample64(Fixture("sample_window64.exe"));
+    HWND window = sample64.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Show(window);
+    EXPECT_TRUE(form_->LibraryLoaded());
+    EXPECT_NE(form_->ResourceModule(), nullptr); // the 64-bit executable is mapped
+
+    HMODULE notepad = vantry::MapAsData(std::string(system) + "\\system32\\notepad.exe");
+    ASSERT_NE(notepad, nullptr);
+    int types = 0;
+    EnumResourceTypesA(notepad, CountType, reinterpret_cast<LONG_PTR>(&types));
+    EXPECT_GT(types, 2);
+    FreeLibrary(notepad);
+}
