@@ -1,7 +1,5 @@
 #include "core/resource_enum.h"
 
-#include "core/mapi_win.h"
-
 namespace mAPI {
 
 namespace {
@@ -18,7 +16,9 @@ std::string ResourceIdText(LPCSTR id) {
     if (IS_INTRESOURCE(id)) {
         return std::to_string(reinterpret_cast<std::uintptr_t>(id));
     }
-    return PtrToStr(reinterpret_cast<std::uintptr_t>(id));
+    // The enumeration hands us its own NUL-terminated strings: no need to probe the memory
+    // first, as PtrToStr does for addresses of unknown origin.
+    return std::string(id);
 }
 
 BOOL CALLBACK EnumResTypeProc(HMODULE module, LPSTR type, LONG_PTR) {

@@ -133,20 +133,20 @@ bool frmResources::AddType(const std::string& typeText, bool named, std::uint32_
     const TypeDisplay display =
         named ? TypeDisplay{typeText, kImageOther} : NumericTypeDisplay(number);
     // Two types with one key (a named type of digits beside that number): the first stays.
-    return tvRes.Add("", TypeKey(typeText), display.text, display.image) != nullptr;
+    if (!tvRes.Add("", TypeKey(typeText), display.text, display.image)) {
+        return false;
+    }
+    currentTypeText_ = typeText;
+    currentTypeImage_ = display.image;
+    return true;
 }
 
 void frmResources::AddName(const std::string& typeText, const std::string& nameText) {
-    const std::string typeKey = TypeKey(typeText);
-    HTREEITEM parent = tvRes.Find(typeKey);
-    if (!parent) {
-        return;
+    // Names arrive inside their type's enumeration, so the type just added is their parent
+    // and its picture theirs.
+    if (typeText == currentTypeText_) {
+        tvRes.Add(TypeKey(typeText), NameKey(typeText, nameText), nameText, currentTypeImage_);
     }
-    TVITEMA item{};
-    item.mask = TVIF_IMAGE;
-    item.hItem = parent;
-    SendMessageA(tvRes.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    tvRes.Add(typeKey, NameKey(typeText, nameText), nameText, item.iImage + 1);
 }
 
 void frmResources::tvRes_NodeClick() {

@@ -79,6 +79,9 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     Main& main_;
     HMODULE hResModule_ = nullptr;
     bool bLibLoaded_ = false;
+    // The type whose names are being listed: its names all go under it.
+    std::string currentTypeText_;
+    int currentTypeImage_ = 0;
 };
 
 } // namespace vantry
