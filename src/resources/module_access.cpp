@@ -2,35 +2,20 @@
 
 #include "resources/resource_logic.h"
 
-#include <psapi.h>
-
-#include <vector>
-
 namespace vantry {
 
 bool IsModuleOfThisProcess(HMODULE module) {
     if (!module) {
         return false;
     }
-    std::vector<HMODULE> modules(256);
-    DWORD needed = 0;
-    for (;;) {
-        const DWORD room = static_cast<DWORD>(modules.size() * sizeof(HMODULE));
-        if (!EnumProcessModules(GetCurrentProcess(), modules.data(), room, &needed)) {
-            return false;
-        }
-        if (needed <= room) {
-            break;
-        }
-        modules.resize(needed / sizeof(HMODULE));
-    }
-    modules.resize(needed / sizeof(HMODULE));
-    for (HMODULE loaded : modules) {
-        if (loaded == module) {
-            return true;
-        }
-    }
-    return false;
+    // The loader's own lookup of the module holding an address: the value is a module of ours
+    // exactly when that module starts at it. (Listing the modules reads them one by one
+    // through the process's memory, which is slow with many loaded.)
+    HMODULE found = nullptr;
+    return GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                  GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              reinterpret_cast<LPCSTR>(module), &found) &&
+           found == module;
 }
 
 HMODULE MapAsData(const std::string& path) {
