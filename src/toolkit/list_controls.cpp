@@ -24,6 +24,8 @@ std::string ItemText(HWND window, UINT lengthMessage, UINT textMessage, int inde
 
 void TabStrip::Create(Form& parent) {
     HWND window = CreateChild(parent, WC_TABCONTROLA, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS);
+    // Narrow padding, so that a row of short captions fits the strip without scrolling.
+    SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
     for (std::size_t i = 0; i < captions_.size(); ++i) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
