@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using vantry::frmResources;
 
 namespace {
@@ -262,4 +264,58 @@ TEST_F(ResourcesTest, RealModulesAreListedWithoutFault) {
     EnumResourceTypesA(notepad, CountType, reinterpret_cast<LONG_PTR>(&types));
     EXPECT_GT(types, 2);
     FreeLibrary(notepad);
+}
+
+TEST_F(ResourcesTest, TheLayoutFollowsTheFormAndCentresPreviewsInThePane) {
+    testwin::Process fixture(Fixture("resource_fixture.exe"));
+    HWND window = fixture.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Show(window);
+    auto resizeClient = [this](int widthTwips, int heightTwips) {
+        RECT frame{0, 0, tk::ToPixels(widthTwips), tk::ToPixels(heightTwips)};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(form_->hWnd(), GWL_STYLE)),
+                           FALSE, static_cast<DWORD>(GetWindowLongA(form_->hWnd(), GWL_EXSTYLE)));
+        SetWindowPos(form_->hWnd(), nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+    };
+    const int pixel = tk::ToTwips(1);
+    auto within = [pixel](int actual, int expected) {
+        return std::abs(actual - expected) <= pixel;
+    };
+
+    resizeClient(5715, 3765);
+    const int paneWidth = form_->picPreviewBack.Width();
+    const int buttonTop = form_->cmdClose.Top();
+    EXPECT_TRUE(within(paneWidth, 3375)) << paneWidth;
+    EXPECT_TRUE(within(form_->cmdRefresh.Left(), 4500)) << form_->cmdRefresh.Left();
+    EXPECT_TRUE(within(buttonTop, 3360)) << buttonTop;
+
+    resizeClient(5715 + 1500, 3765 + 600);
+    EXPECT_TRUE(within(form_->picPreviewBack.Width(), paneWidth + 1500));
+    EXPECT_TRUE(within(form_->txtResName.Width(), 1935 + 1500));
+    EXPECT_TRUE(within(form_->tvRes.Width(), 2115));
+    EXPECT_TRUE(within(form_->cmdClose.Top(), buttonTop + 600));
+    EXPECT_TRUE(within(form_->tvRes.Height(), form_->picPreviewBack.Height()));
+    EXPECT_TRUE(within(form_->cmdRefresh.Left() + form_->cmdRefresh.Width(),
+                       form_->picPreviewBack.Left() + form_->picPreviewBack.Width()));
+    EXPECT_TRUE(within(form_->cmdRefresh.Left() - form_->cmdClose.Left() - form_->cmdClose.Width(),
+                       7 * pixel));
+
+    const int widthBefore = form_->picPreviewBack.Width();
+    resizeClient(1500, 3765 + 600); // the pane's width would be negative: it keeps its width
+    EXPECT_EQ(form_->picPreviewBack.Width(), widthBefore);
+    EXPECT_TRUE(within(form_->cmdClose.Top(), buttonTop + 600)); // the other steps still ran
+
+    // A 300 x 200 bitmap in a pane of 200 x 150 pixels: centred, cut at every edge.
+    resizeClient(5715, 3765);
+    SetWindowPos(form_->picPreviewBack.hWnd(), nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
+    Click("n2|102");
+    RECT picture{};
+    GetWindowRect(form_->picPreview.hWnd(), &picture);
+    MapWindowPoints(nullptr, form_->picPreviewBack.hWnd(), reinterpret_cast<POINT*>(&picture), 2);
+    RECT pane{};
+    GetClientRect(form_->picPreviewBack.hWnd(), &pane);
+    EXPECT_EQ(picture.left, (pane.right - 300) / 2);
+    EXPECT_EQ(picture.top, (pane.bottom - 200) / 2);
+    EXPECT_LT(picture.left, 0);
 }
