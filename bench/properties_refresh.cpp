@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -31,7 +30,7 @@ void Keep(std::uintptr_t value) {
 // Every query a refresh makes, in the same order, and nothing else.
 void Queries(HWND window) {
     Keep(IsWindow(window));
-    Keep(mAPI::ReadWindowCaption(window, std::numeric_limits<int>::max() - 1).size());
+    Keep(mAPI::ReadWindowCaption(window).size());
     for (const int index : {GWL_WNDPROC, GWL_HINSTANCE, GWL_ID, GWL_USERDATA}) {
         Keep(static_cast<std::uintptr_t>(GetWindowLongA(window, index)));
     }

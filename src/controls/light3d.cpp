@@ -2,6 +2,7 @@
 
 #include "toolkit/app.h"
 #include "toolkit/form.h"
+#include "toolkit/mouse.h"
 
 #include <cmath>
 
@@ -15,17 +16,6 @@ constexpr char kLight3DClass[] = "Vantry.Light3D";
 constexpr int kDesignRight = 3480;
 constexpr int kDesignBottom = 1560;
 constexpr int kDesignAboveTop = 225;
-
-std::int16_t ShiftState() {
-    return static_cast<std::int16_t>((GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
-                                     (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-                                     (GetKeyState(VK_MENU) < 0 ? 4 : 0));
-}
-
-std::int16_t ButtonsOf(WPARAM keys) {
-    return static_cast<std::int16_t>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
-                                     ((keys & MK_MBUTTON) ? 4 : 0));
-}
 
 } // namespace
 
@@ -266,7 +256,7 @@ LRESULT CALLBACK Light3D::WindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT Light3D::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    std::int16_t shift = ShiftState();
+    auto shift = static_cast<std::int16_t>(tk::ShiftState());
     float x = static_cast<short>(LOWORD(lParam));
     float y = static_cast<short>(HIWORD(lParam));
     auto raiseMouse = [&](const MouseEvent& event, std::int16_t button) {
@@ -302,22 +292,18 @@ LRESULT Light3D::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         SetCapture(hWnd());
-        raiseMouse(MouseDown, static_cast<std::int16_t>(message == WM_LBUTTONDOWN   ? 1
-                                                        : message == WM_RBUTTONDOWN ? 2
-                                                                                    : 4));
+        raiseMouse(MouseDown, static_cast<std::int16_t>(tk::MessageButton(message)));
         return 0;
     case WM_MOUSEMOVE:
-        raiseMouse(MouseMove, ButtonsOf(wParam));
+        raiseMouse(MouseMove, static_cast<std::int16_t>(tk::HeldButtons(wParam)));
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        if (ButtonsOf(wParam) == 0 && GetCapture() == hWnd()) {
+        if (tk::HeldButtons(wParam) == 0 && GetCapture() == hWnd()) {
             ReleaseCapture();
         }
-        raiseMouse(MouseUp, static_cast<std::int16_t>(message == WM_LBUTTONUP   ? 1
-                                                      : message == WM_RBUTTONUP ? 2
-                                                                                : 4));
+        raiseMouse(MouseUp, static_cast<std::int16_t>(tk::MessageButton(message)));
         if (Click) {
             Click();
         }

@@ -18,8 +18,11 @@ template <typename H> H IntToHandle(std::int32_t value) {
 // wholly readable.
 std::string PtrToStr(std::uintptr_t address);
 
+// No limit on a caption's length (one less than the largest count, to leave room for the NUL).
+constexpr int kWholeCaption = 0x7FFFFFFE;
+
 // Caption through GetWindowTextA, at most maxChars characters; empty for a vanished window.
-std::string ReadWindowCaption(HWND window, int maxChars);
+std::string ReadWindowCaption(HWND window, int maxChars = kWholeCaption);
 
 // Class name through GetClassNameA (at most 255 characters).
 std::string ReadClassName(HWND window);

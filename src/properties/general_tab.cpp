@@ -4,8 +4,6 @@
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 
-#include <limits>
-
 namespace vantry {
 
 namespace {
@@ -17,7 +15,7 @@ std::string Hex(LONG value) {
 } // namespace
 
 void frmProperties::FillGeneral(HWND window) {
-    txtWinText.SetText(mAPI::ReadWindowCaption(window, std::numeric_limits<int>::max() - 1));
+    txtWinText.SetText(mAPI::ReadWindowCaption(window));
     txthWin.SetText(mAPI::HexStr8(mAPI::HandleToInt(window)));
     txtWindowProc.SetText(Hex(GetWindowLongA(window, GWL_WNDPROC)));
     txthInstance.SetText(Hex(GetWindowLongA(window, GWL_HINSTANCE)));

@@ -10,8 +10,6 @@
 #include "tree/main_form.h"
 #include "tree/window_text.h"
 
-#include <limits>
-
 namespace vantry {
 
 namespace {
@@ -173,7 +171,7 @@ void frmFindWindow::TrackFinder() {
         return;
     }
     txtHandle.SetText(mAPI::HexStr8(mAPI::HandleToInt(target)) + "h");
-    txtWinText.SetText(mAPI::ReadWindowCaption(target, std::numeric_limits<int>::max() - 1));
+    txtWinText.SetText(mAPI::ReadWindowCaption(target));
     txtClassName.SetText(mAPI::ReadClassName(target));
     tk::SetAppPointer(tk::MousePointer::Custom, finderCursor_.get());
     if (highlightedWnd_ != target) {

@@ -110,53 +110,33 @@ void PictureBox::SetVisible(bool visible) {
     }
 }
 
-namespace {
-
-int ButtonsOf(WPARAM keys) {
-    return ((keys & MK_LBUTTON) ? kLeftButton : 0) | ((keys & MK_RBUTTON) ? kRightButton : 0) |
-           ((keys & MK_MBUTTON) ? kMiddleButton : 0);
-}
-
-int ShiftOf(WPARAM keys) {
-    return ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
-           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-}
-
-} // namespace
-
 void PictureBox::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
-    const int shift = ShiftOf(wParam);
+    const int shift = ShiftState();
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
         SetCapture(hWnd());
-        const int button = message == WM_LBUTTONDOWN   ? kLeftButton
-                           : message == WM_RBUTTONDOWN ? kRightButton
-                                                       : kMiddleButton;
         if (MouseDown) {
-            MouseDown(button, shift, x, y);
+            MouseDown(MessageButton(message), shift, x, y);
         }
         break;
     }
     case WM_MOUSEMOVE:
         if (MouseMove) {
-            MouseMove(ButtonsOf(wParam), shift, x, y);
+            MouseMove(HeldButtons(wParam), shift, x, y);
         }
         break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-        const int button = message == WM_LBUTTONUP   ? kLeftButton
-                           : message == WM_RBUTTONUP ? kRightButton
-                                                     : kMiddleButton;
-        if (ButtonsOf(wParam) == 0 && GetCapture() == hWnd()) {
+        if (HeldButtons(wParam) == 0 && GetCapture() == hWnd()) {
             ReleaseCapture();
         }
         if (MouseUp) {
-            MouseUp(button, shift, x, y);
+            MouseUp(MessageButton(message), shift, x, y);
         }
         break;
     }

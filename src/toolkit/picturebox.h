@@ -3,15 +3,13 @@
 
 #include "core/handles.h"
 #include "toolkit/control.h"
+#include "toolkit/mouse.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
 namespace tk {
-
-// Mouse buttons as the events report them: 1 left, 2 right, 4 middle, added together.
-enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 // Button: the button pressed or released (MouseMove: all buttons held); Shift: 1 Shift,
 // 2 Ctrl, 4 Alt; X, Y in pixels of the picture box.

@@ -17,6 +17,7 @@ void TextBox::Create(Form& parent) {
     HWND window = CreateChild(
         parent, "EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (locked_ ? ES_READONLY : 0),
         WS_EX_CLIENTEDGE);
+    underline_ = false; // a new window starts with the plain font
     if (maxLength_ > 0) {
         SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
     }
@@ -79,9 +80,7 @@ void TextBox::SetForeColor(std::uint32_t color) {
 }
 
 void TextBox::SetUnderline(bool underline) {
-    if (underline == underline_ &&
-        (underline ? underlined_.get() : BaseFont()) ==
-            reinterpret_cast<HFONT>(SendMessageA(hWnd(), WM_GETFONT, 0, 0))) {
+    if (underline == underline_) {
         return;
     }
     underline_ = underline;
