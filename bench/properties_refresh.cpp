@@ -31,10 +31,10 @@ void Keep(std::uintptr_t value) {
 void Queries(HWND window) {
     Keep(IsWindow(window));
     Keep(mAPI::ReadWindowCaption(window).size());
-    for (const int index : {GWL_WNDPROC, GWL_HINSTANCE, GWL_ID, GWL_USERDATA}) {
-        Keep(static_cast<std::uintptr_t>(GetWindowLongA(window, index)));
+    for (const int index : {GWLP_WNDPROC, GWLP_HINSTANCE, GWLP_ID, GWLP_USERDATA}) {
+        Keep(static_cast<std::uintptr_t>(GetWindowLongPtrA(window, index)));
     }
-    Keep(GetClassLongA(window, GCL_HICON));
+    Keep(GetClassLongPtrA(window, GCLP_HICON));
     RECT windowRect{}, clientRect{};
     GetWindowRect(window, &windowRect);
     GetClientRect(window, &clientRect);
@@ -52,9 +52,9 @@ void Queries(HWND window) {
          reinterpret_cast<std::uintptr_t>(GetWindow(window, GW_CHILD)) ^
          reinterpret_cast<std::uintptr_t>(GetWindow(window, GW_OWNER)));
     Keep(mAPI::ReadClassName(window).size());
-    for (const int index : {GCL_STYLE, GCL_STYLE, GCL_HMODULE, GCL_WNDPROC, GCW_ATOM, GCL_MENUNAME,
-                            GCL_CBCLSEXTRA, GCL_CBWNDEXTRA}) {
-        Keep(GetClassLongA(window, index));
+    for (const int index : {GCL_STYLE, GCL_STYLE, GCLP_HMODULE, GCLP_WNDPROC, GCW_ATOM,
+                            GCLP_MENUNAME, GCL_CBCLSEXTRA, GCL_CBWNDEXTRA}) {
+        Keep(GetClassLongPtrA(window, index));
     }
     DWORD processId = 0;
     Keep(GetWindowThreadProcessId(window, &processId));

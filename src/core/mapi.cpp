@@ -14,14 +14,26 @@ SubscriptOutOfRangeError::SubscriptOutOfRangeError(std::int32_t index, std::size
     : std::out_of_range("subscript out of range: word at " + std::to_string(index) + " in " +
                         std::to_string(size) + " bytes") {}
 
-std::string HexStr8(std::int32_t value) {
+namespace {
+
+std::string HexDigits(std::uint64_t pattern, std::size_t count) {
     static constexpr char digits[] = "0123456789ABCDEF";
-    auto pattern = static_cast<std::uint32_t>(value);
-    std::string text(8, '0');
-    for (int i = 7; i >= 0; --i, pattern >>= 4) {
-        text[static_cast<std::size_t>(i)] = digits[pattern & 0xF];
+    std::string text(count, '0');
+    for (std::size_t i = count; i-- > 0; pattern >>= 4) {
+        text[i] = digits[pattern & 0xF];
     }
     return text;
+}
+
+} // namespace
+
+std::string HexStr8(std::int32_t value) {
+    return HexDigits(static_cast<std::uint32_t>(value), 8);
+}
+
+std::string HexPtr(std::uint64_t value, std::size_t bytes) {
+    const std::size_t count = bytes >= 8 ? 16 : 8;
+    return HexDigits(count == 8 ? static_cast<std::uint32_t>(value) : value, count);
 }
 
 namespace {

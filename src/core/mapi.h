@@ -31,6 +31,10 @@ class SubscriptOutOfRangeError : public std::out_of_range {
 // The 32-bit pattern of value as exactly 8 upper-case hex digits ("0001002A").
 std::string HexStr8(std::int32_t value);
 
+// A pointer-sized value (window procedure, instance, user data) at its true width: 16 digits
+// where pointers take 8 bytes, otherwise the low 32 bits as 8 digits.
+std::string HexPtr(std::uint64_t value, std::size_t bytes = sizeof(void*));
+
 // Reads hex digits after any leading zeros; FFFFFFFF gives -1.
 // Throws TypeMismatchError or OverflowError.
 std::int32_t HexToLong(std::string_view text);

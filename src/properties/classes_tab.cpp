@@ -8,20 +8,24 @@ namespace vantry {
 
 namespace {
 
-std::string Hex(DWORD value) {
-    return mAPI::HexStr8(static_cast<std::int32_t>(value));
+std::string HexClassLong(HWND window, int index) {
+    return mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongA(window, index)));
+}
+
+std::string HexClassPtr(HWND window, int index) {
+    return mAPI::HexPtr(GetClassLongPtrA(window, index));
 }
 
 } // namespace
 
 void frmProperties::FillClassInfo(HWND window) {
     txtClassName.SetText(mAPI::ReadClassName(window));
-    txtClassStyles.SetText(Hex(GetClassLongA(window, GCL_STYLE)));
+    txtClassStyles.SetText(HexClassLong(window, GCL_STYLE));
     FillClassStyles(GetClassLongA(window, GCL_STYLE));
-    txtClasshModule.SetText(Hex(GetClassLongA(window, GCL_HMODULE)));
-    txtClassWinProc.SetText(Hex(GetClassLongA(window, GCL_WNDPROC)));
-    txtAtom.SetText(Hex(GetClassLongA(window, GCW_ATOM)));
-    const DWORD menuName = GetClassLongA(window, GCL_MENUNAME);
+    txtClasshModule.SetText(HexClassPtr(window, GCLP_HMODULE));
+    txtClassWinProc.SetText(HexClassPtr(window, GCLP_WNDPROC));
+    txtAtom.SetText(HexClassLong(window, GCW_ATOM));
+    const ULONG_PTR menuName = GetClassLongPtrA(window, GCLP_MENUNAME);
     // An integer menu id, or an address that is not readable here, reads as the empty text.
     txtMenuName.SetText(menuName != 0 ? mAPI::PtrToStr(menuName) : "(None)");
     txtExMem.SetText(

@@ -8,8 +8,8 @@ namespace vantry {
 
 namespace {
 
-std::string Hex(LONG value) {
-    return mAPI::HexStr8(static_cast<std::int32_t>(value));
+std::string HexWindowLong(HWND window, int index) {
+    return mAPI::HexPtr(static_cast<ULONG_PTR>(GetWindowLongPtrA(window, index)));
 }
 
 } // namespace
@@ -17,24 +17,25 @@ std::string Hex(LONG value) {
 void frmProperties::FillGeneral(HWND window) {
     txtWinText.SetText(mAPI::ReadWindowCaption(window));
     txthWin.SetText(mAPI::HexStr8(mAPI::HandleToInt(window)));
-    txtWindowProc.SetText(Hex(GetWindowLongA(window, GWL_WNDPROC)));
-    txthInstance.SetText(Hex(GetWindowLongA(window, GWL_HINSTANCE)));
-    txtWndID.SetText(Hex(GetWindowLongA(window, GWL_ID)));
-    txtUserData.SetText(Hex(GetWindowLongA(window, GWL_USERDATA)));
+    txtWindowProc.SetText(HexWindowLong(window, GWLP_WNDPROC));
+    txthInstance.SetText(HexWindowLong(window, GWLP_HINSTANCE));
+    // A control id is a number, however wide the slot that holds it.
+    txtWndID.SetText(mAPI::HexStr8(static_cast<std::int32_t>(GetWindowLongPtrA(window, GWLP_ID))));
+    txtUserData.SetText(HexWindowLong(window, GWLP_USERDATA));
     ShowGDIObject(window);
 }
 
 void frmProperties::ShowGDIObject(HWND window) {
     const int item = cboGDI.ListIndex();
-    const DWORD object = item >= 0 ? GetClassLongA(window, cboGDI.ItemData(item)) : 0;
+    const ULONG_PTR object = item >= 0 ? GetClassLongPtrA(window, cboGDI.ItemData(item)) : 0;
     picDraw.Cls();
     if (object == 0) {
         txtGDIHandle.SetText("(None)");
         picDraw.Refresh();
         return;
     }
-    txtGDIHandle.SetText("Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(object)));
-    auto* picture = reinterpret_cast<HICON>(static_cast<std::uintptr_t>(object));
+    auto* picture = reinterpret_cast<HICON>(object);
+    txtGDIHandle.SetText("Handle: " + mAPI::HexStr8(mAPI::HandleToInt(picture)));
     switch (item) {
     case 0: // "Icon"
     case 2: // "Cursor"

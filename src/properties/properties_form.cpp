@@ -179,10 +179,10 @@ void frmProperties::Form_Load() {
         static_cast<pictures::Rgb>(GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face)));
     BitBlt(imgMontr.hdc(), 0, 0, kMonitorWidth, kMonitorHeight, tk::ImageSurface(monitor).hdc(), 0,
            0, SRCCOPY);
-    cboGDI.AddItem("Icon", GCL_HICON);
-    cboGDI.AddItem("Small Icon", GCL_HICONSM);
-    cboGDI.AddItem("Cursor", GCL_HCURSOR);
-    cboGDI.AddItem("Background Brush", GCL_HBRBACKGROUND);
+    cboGDI.AddItem("Icon", GCLP_HICON);
+    cboGDI.AddItem("Small Icon", GCLP_HICONSM);
+    cboGDI.AddItem("Cursor", GCLP_HCURSOR);
+    cboGDI.AddItem("Background Brush", GCLP_HBRBACKGROUND);
     cboGDI.SetListIndex(0); // raises its click: the first refresh
     ShowWindow(hWnd(), SW_SHOW);
     SetLinkPointers();

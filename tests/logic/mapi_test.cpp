@@ -16,6 +16,19 @@ TEST(HexStr8, WritesTheUnsignedPatternAsEightUpperCaseDigits) {
     EXPECT_EQ(HexStr8(INT32_MIN), "80000000");
 }
 
+TEST(HexPtr, ShowsPointerSizedValuesAtTheirTrueWidth) {
+    // A 64-bit program's instance and a value whose high half matters.
+    EXPECT_EQ(HexPtr(0x140000000u, 8), "0000000140000000");
+    EXPECT_EQ(HexPtr(0x123456789ABCDEF0u, 8), "123456789ABCDEF0");
+    EXPECT_EQ(HexPtr(UINT64_MAX, 8), "FFFFFFFFFFFFFFFF");
+    EXPECT_EQ(HexPtr(0, 8), "0000000000000000");
+    // A 32-bit program shows the low half exactly as HexStr8 does.
+    EXPECT_EQ(HexPtr(0x00400000u, 4), "00400000");
+    EXPECT_EQ(HexPtr(0xFFFFFFFFu, 4), HexStr8(-1));
+    EXPECT_EQ(HexPtr(0x123456789ABCDEF0u, 4), "9ABCDEF0");
+    EXPECT_EQ(HexPtr(1).size(), 2 * sizeof(void*));
+}
+
 TEST(HexToLong, ReadsDigitsAfterAnyLeadingZeros) {
     EXPECT_EQ(HexToLong("000000FF"), 255);
     EXPECT_EQ(HexToLong("ff"), 255);

@@ -77,16 +77,27 @@ TEST_F(TabsTest, GeneralShowsTheWindowsIdentityInHex) {
     HWND rich =
         CreateWindowExA(0, kRichClass, "rich caption", WS_CHILD | WS_VISIBLE, 5, 5, 100, 50, parent,
                         reinterpret_cast<HMENU>(1001), GetModuleHandleA(nullptr), nullptr);
+#ifdef _WIN64
+    // Pointer-sized values keep their high half.
+    SetWindowLongPtrA(rich, GWLP_USERDATA, 0x123456789ABCDEF0);
+    constexpr char kUserData[] = "123456789ABCDEF0";
+#else
     SetWindowLongPtrA(rich, GWLP_USERDATA, 0x12345678);
+    constexpr char kUserData[] = "12345678";
+#endif
     Inspect(rich, 0);
     EXPECT_EQ(form_->txtWinText.Text(), "rich caption");
     EXPECT_EQ(form_->txthWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(rich)));
     EXPECT_EQ(form_->txtWndID.Text(), "000003E9");
-    EXPECT_EQ(form_->txtUserData.Text(), "12345678");
-    EXPECT_EQ(form_->txthInstance.Text(),
-              mAPI::HexStr8(mAPI::HandleToInt(GetModuleHandleA(nullptr))));
+    EXPECT_EQ(form_->txtUserData.Text(), kUserData);
+    const auto instance = reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr));
+    EXPECT_EQ(form_->txthInstance.Text(), mAPI::HexPtr(instance));
     EXPECT_EQ(form_->txtWindowProc.Text(),
-              mAPI::HexStr8(static_cast<std::int32_t>(GetWindowLongA(rich, GWL_WNDPROC))));
+              mAPI::HexPtr(static_cast<ULONG_PTR>(GetWindowLongPtrA(rich, GWLP_WNDPROC))));
+    for (const auto* field : {&form_->txtWindowProc, &form_->txthInstance, &form_->txtUserData}) {
+        EXPECT_EQ(field->Text().size(), 2 * sizeof(void*));
+        EXPECT_TRUE(testwin::TextFits(field->hWnd())) << field->Text();
+    }
 }
 
 TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
@@ -96,7 +107,7 @@ TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     Inspect(rich, 0);
     EXPECT_EQ(form_->txtGDIHandle.Text(), "Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(
-                                                           GetClassLongA(rich, GCL_HICON))));
+                                                           GetClassLongPtrA(rich, GCLP_HICON))));
     EXPECT_EQ(Drawn(2 + 16, 2 + 16), kRichIconColor);
     EXPECT_EQ(Drawn(3, 3), kRichIconColor);
 
@@ -106,8 +117,8 @@ TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
 
     ChooseGdi(3); // "Background Brush": its handle, no picture
     EXPECT_EQ(form_->txtGDIHandle.Text(),
-              "Handle: " +
-                  mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongA(rich, GCL_HBRBACKGROUND))));
+              "Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(
+                               GetClassLongPtrA(rich, GCLP_HBRBACKGROUND))));
     EXPECT_EQ(Drawn(18, 18), PicDrawBack());
 
     ChooseGdi(1);
@@ -142,7 +153,9 @@ TEST_F(TabsTest, ClassesShowTheRegistration) {
     EXPECT_EQ(form_->txtAtom.Text(),
               mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongA(rich, GCW_ATOM))));
     EXPECT_EQ(form_->txtClasshModule.Text(),
-              mAPI::HexStr8(mAPI::HandleToInt(GetModuleHandleA(nullptr))));
+              mAPI::HexPtr(reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr))));
+    EXPECT_EQ(form_->txtClassWinProc.Text(), mAPI::HexPtr(GetClassLongPtrA(rich, GCLP_WNDPROC)));
+    EXPECT_TRUE(testwin::TextFits(form_->txtClassWinProc.hWnd()));
     Inspect(bare, 4);
     EXPECT_EQ(form_->txtMenuName.Text(), "(None)");
     Inspect(idMenu, 4);
@@ -256,11 +269,37 @@ TEST(ProcessLookup, EndedAndUnknownProcessesGiveNothingOnBothBranches) {
     EXPECT_TRUE(mAPI::GetExePath(self).ends_with("win_tests.exe"));
 }
 
-TEST(ProcessLookup, FindsTheExecutableOfA64BitProcess) {
-    const std::string exe = testwin::BuildFolder() + "\\sample_window64.exe";
-    ASSERT_NE(GetFileAttributesA(exe.c_str()), INVALID_FILE_ATTRIBUTES);
-    testwin::Process fixture(exe);
-    ASSERT_NE(fixture.WaitForWindow(), nullptr);
-    const std::string path = mAPI::GetExePath(fixture.Id());
-    EXPECT_TRUE(path.ends_with("sample_window64.exe")) << path;
+TEST_F(TabsTest, AProcessOfTheOtherProcessorShowsItsValues) {
+    const testwin::OtherBitness other = testwin::OtherBitnessFixture();
+    if (!other.whyNot.empty()) {
+        GTEST_SKIP() << other.whyNot;
+    }
+    testwin::Process fixture(other.path);
+    HWND window = fixture.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    const std::string exeName = other.path.substr(other.path.find_last_of('\\'));
+
+    // The path comes from the module list (64 over 32) or the image name (32 over 64).
+    EXPECT_TRUE(mAPI::GetExePath(fixture.Id()).ends_with(exeName))
+        << mAPI::GetExePath(fixture.Id());
+    Inspect(window, 5);
+    EXPECT_TRUE(form_->picExePath.ToolTipText().ends_with(exeName));
+
+    // Pointer-sized values as this build's calls give them, at this build's width.
+    const auto instance = static_cast<ULONG_PTR>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    Inspect(window, 0);
+    EXPECT_EQ(form_->txtWinText.Text(), "Vantry sample window");
+    EXPECT_EQ(form_->txthWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(window)));
+    EXPECT_EQ(form_->txthInstance.Text(), mAPI::HexPtr(instance));
+    EXPECT_EQ(form_->txthInstance.Text().size(), 2 * sizeof(void*));
+#ifdef _WIN64
+    EXPECT_NE(instance, 0u); // a 32-bit module's base, seen whole
+    EXPECT_EQ(instance >> 32, 0u);
+#endif
+    Inspect(window, 4);
+    EXPECT_EQ(form_->txtClassName.Text(), "VantrySample");
+    EXPECT_EQ(form_->txtClasshModule.Text(), mAPI::HexPtr(GetClassLongPtrA(window, GCLP_HMODULE)));
+    EXPECT_EQ(form_->txtClassStyles.Text(), "00000000");
+    Inspect(window, 1);
+    EXPECT_EQ(form_->txtWinRect.Text(), "(600, 80) - (1000, 340)");
 }

@@ -247,17 +247,33 @@ TEST(ModuleAccess, MapsTheSystemFolderFileTheBitnessItNames) {
     EXPECT_EQ(vantry::MapAsData(""), nullptr);
 }
 
+TEST_F(ResourcesTest, TheOtherProcessorsExecutableIsListedInBothModes) {
+    const testwin::OtherBitness other = testwin::OtherBitnessFixture();
+    if (!other.whyNot.empty()) {
+        GTEST_SKIP() << other.whyNot;
+    }
+    testwin::Process fixture(other.path);
+    HWND window = fixture.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Show(window, 1); // "Executable File": the other processor's image mapped as data
+    EXPECT_TRUE(form_->LibraryLoaded());
+    EXPECT_EQ(Node("n2|102").text, "102");
+    EXPECT_EQ(Node("n6|2").text, "2");
+    EXPECT_EQ(Node("nMYTYPE|DATA").text, "DATA");
+    Click("n2|101");
+    EXPECT_EQ(form_->picPreview.PixelWidth(), 100);
+    EXPECT_EQ(form_->picPreview.Point(10, 10), kRed);
+
+    Show(window, 0); // "Application Instance": another process's module is never read
+    EXPECT_FALSE(form_->LibraryLoaded());
+    EXPECT_EQ(form_->ResourceModule(), nullptr);
+    EXPECT_EQ(TreeView_GetCount(form_->tvRes.hWnd()), 0u);
+}
+
 TEST_F(ResourcesTest, RealModulesAreListedWithoutFault) {
-    // Wine's own notepad, 64-bit from the system folder, through a 32-bit Vantry.
+    // Wine's own notepad from the system folder, of this build's processor.
     char system[MAX_PATH] = {};
     GetWindowsDirectoryA(system, sizeof system);
-    testwin::Process sample64(Fixture("sample_window64.exe"));
-    HWND window = sample64.WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    Show(window);
-    EXPECT_TRUE(form_->LibraryLoaded());
-    EXPECT_NE(form_->ResourceModule(), nullptr); // the 64-bit executable is mapped
-
     HMODULE notepad = vantry::MapAsData(std::string(system) + "\\system32\\notepad.exe");
     ASSERT_NE(notepad, nullptr);
     int types = 0;
