@@ -3,6 +3,7 @@
 #include "core/handles.h"
 #include "core/mapi.h"
 #include "core/readable_string.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <vector>
@@ -40,20 +41,42 @@ std::string PtrToStr(std::uintptr_t address) {
     return std::string(reinterpret_cast<const char*>(address), *length);
 }
 
+namespace {
+
+// Under a UTF-8 code page a character takes up to 4 bytes, so caps count characters; under an
+// ANSI code page (Windows before 10 1903) they count bytes, as the system's buffers do.
+bool TextIsUtf8() {
+    return GetACP() == CP_UTF8;
+}
+
+std::string CapCharacters(std::string text, std::size_t maxChars) {
+    if (TextIsUtf8()) {
+        text.resize(Utf8Prefix(text, maxChars).size());
+    } else if (text.size() > maxChars) {
+        text.resize(maxChars);
+    }
+    return text;
+}
+
+} // namespace
+
 std::string ReadWindowCaption(HWND window, int maxChars) {
-    const int length = std::min(GetWindowTextLengthA(window), maxChars);
+    const int maxBytes = TextIsUtf8() && maxChars <= kWholeCaption / 4 ? maxChars * 4 : maxChars;
+    const int length = std::min(GetWindowTextLengthA(window), maxBytes);
     if (length <= 0) {
         return {};
     }
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
     GetWindowTextA(window, buffer.data(), length + 1);
-    return TrimNull(std::string_view(buffer.data(), buffer.size()));
+    return CapCharacters(TrimNull(std::string_view(buffer.data(), buffer.size())),
+                         static_cast<std::size_t>(maxChars));
 }
 
 std::string ReadClassName(HWND window) {
-    char buffer[256] = {};
+    // 256 UTF-16 units at most, each at most 3 bytes in UTF-8.
+    char buffer[kMaxClassName * 3 + 1] = {};
     GetClassNameA(window, buffer, sizeof buffer);
-    return TrimNull(std::string_view(buffer, sizeof buffer));
+    return CapCharacters(TrimNull(std::string_view(buffer, sizeof buffer)), kMaxClassName - 1);
 }
 
 std::string FormatByteCount(std::int64_t bytes) {

@@ -21,7 +21,14 @@ std::string PtrToStr(std::uintptr_t address);
 // No limit on a caption's length (one less than the largest count, to leave room for the NUL).
 constexpr int kWholeCaption = 0x7FFFFFFE;
 
-// Caption through GetWindowTextA, at most maxChars characters; empty for a vanished window.
+// Class names have at most this many characters, the terminating NUL included.
+constexpr int kMaxClassName = 256;
+
+// A path from an A call: MAX_PATH UTF-16 units take up to three times as many bytes in UTF-8.
+constexpr int kMaxPathBytes = MAX_PATH * 3 + 1;
+
+// Caption through GetWindowTextA, at most maxChars characters, never a character cut in half;
+// empty for a vanished window.
 std::string ReadWindowCaption(HWND window, int maxChars = kWholeCaption);
 
 // Class name through GetClassNameA (at most 255 characters).

@@ -1,6 +1,7 @@
 #include "core/process_lookup.h"
 
 #include "core/handles.h"
+#include "core/mapi_win.h"
 
 #include <psapi.h>
 #include <tlhelp32.h>
@@ -45,7 +46,7 @@ std::string FullImageName(std::uint32_t processId) {
     if (!process || !GetExitCodeProcess(process.get(), &exitCode) || exitCode != STILL_ACTIVE) {
         return {};
     }
-    char path[MAX_PATH + 1] = {};
+    char path[kMaxPathBytes] = {};
     DWORD size = sizeof path;
     if (!QueryFullProcessImageNameA(process.get(), 0, path, &size)) {
         return {};
@@ -104,7 +105,7 @@ HMODULE GetProcessMainModule(std::uint32_t processId) {
 std::string GetExePathProcessStatus(std::uint32_t processId) {
     const KernelHandle process(OpenProcessForQuery(processId));
     HMODULE module = GetProcessMainModuleProcessStatus(processId);
-    char path[MAX_PATH + 1] = {};
+    char path[kMaxPathBytes] = {};
     const DWORD length =
         process ? GetModuleFileNameExA(process.get(), module, path, sizeof path) : 0;
     if (length > 0) {

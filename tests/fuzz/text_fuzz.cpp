@@ -1,9 +1,11 @@
 // Texts a user types or a window hands us: every input either reads back or fails with our
-// own error, never anything else, and what reads back round-trips.
+// own error, never anything else, and what reads back round-trips; caps cut whole characters.
 #include "core/mapi.h"
+#include "core/utf8.h"
 #include "tree/main_logic.h"
 #include "tree/window_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -27,6 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const mAPI::OverflowError&) {
     }
     if (mAPI::TrimNull(text).size() > text.size()) {
+        std::abort();
+    }
+    // A cut keeps whole characters: counting its characters gives the cap, or all of them.
+    const std::size_t chars = mAPI::Utf8CharCount(text);
+    const std::size_t cap = size > 0 ? data[0] % 64 : 0;
+    const std::string_view cut = mAPI::Utf8Prefix(text, cap);
+    if (mAPI::Utf8CharCount(cut) != std::min(cap, chars) || text.substr(0, cut.size()) != cut) {
         std::abort();
     }
     return 0;

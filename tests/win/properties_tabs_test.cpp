@@ -67,6 +67,54 @@ class TabsTest : public MainTest {
     COLORREF Drawn(int x, int y) const { return form_->picDraw.Point(x, y); }
     COLORREF PicDrawBack() const { return GetSysColor(COLOR_3DLIGHT); }
 
+    // The fixture run from a copy in folder: its path shows shortened in the middle, whole
+    // characters only, with the file name intact.
+    void ExpectPathShortened(const std::string& folder) {
+        std::vector<std::string> levels; // the folders made below the build folder
+        for (std::size_t end = testwin::BuildFolder().size() + 1; end != std::string::npos;) {
+            end = folder.find('\\', end + 1);
+            levels.push_back(folder.substr(0, end));
+            CreateDirectoryA(levels.back().c_str(), nullptr);
+        }
+        const std::string exe = folder + "\\sample_window.exe";
+        CopyFileA((testwin::BuildFolder() + "\\sample_window.exe").c_str(), exe.c_str(), FALSE);
+        {
+            testwin::Process fixture(exe);
+            HWND window = fixture.WaitForWindow();
+            ASSERT_NE(window, nullptr);
+            Inspect(window, 5);
+            EXPECT_EQ(form_->picExePath.ToolTipText(), mAPI::GetExePath(fixture.Id()));
+            EXPECT_EQ(form_->picExePath.ToolTipText(), exe);
+            // What DrawText made of it in the box: an ellipsis, and the file name whole.
+            std::string shown = form_->picExePath.ToolTipText() + std::string(8, '\0');
+            RECT area{};
+            GetClientRect(form_->picExePath.hWnd(), &area);
+            HDC dc = form_->picExePath.hdc();
+            HGDIOBJ old = SelectObject(dc, form_->picExePath.BaseFont());
+            DrawTextA(dc, shown.data(), -1, &area,
+                      DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT);
+            SelectObject(dc, old);
+            shown.resize(std::strlen(shown.c_str()));
+            EXPECT_NE(shown.find("..."), std::string::npos) << shown;
+            EXPECT_TRUE(shown.ends_with("\\sample_window.exe")) << shown;
+            EXPECT_GT(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, shown.data(),
+                                          static_cast<int>(shown.size()), nullptr, 0),
+                      0)
+                << shown;
+            int inked = 0;
+            for (int x = 0; x < form_->picExePath.PixelWidth(); ++x) {
+                for (int y = 0; y < form_->picExePath.PixelHeight(); ++y) {
+                    inked += form_->picExePath.Point(x, y) != GetSysColor(COLOR_BTNFACE);
+                }
+            }
+            EXPECT_GT(inked, 50); // the text was drawn
+        }
+        DeleteFileA(exe.c_str());
+        for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
+            RemoveDirectoryA(level->c_str());
+        }
+    }
+
     std::unique_ptr<frmProperties> form_;
 };
 
@@ -98,6 +146,17 @@ TEST_F(TabsTest, GeneralShowsTheWindowsIdentityInHex) {
         EXPECT_EQ(field->Text().size(), 2 * sizeof(void*));
         EXPECT_TRUE(testwin::TextFits(field->hWnd())) << field->Text();
     }
+}
+
+TEST_F(TabsTest, CaptionAndClassNameShowInTheirOwnScript) {
+    const std::string hanClass = testwin::Utf8(testwin::kHanClass);
+    HWND window = windows_.TopLevel("", {10, 10, 200, 200}, true, hanClass.c_str());
+    SetWindowTextW(window, L"\u0639\u0646\u0648\u0627\u0646 \u4E2D\u6587 \U0001F600");
+    Inspect(window, 0);
+    EXPECT_EQ(form_->txtWinText.Text(), testwin::CaptionW(window));
+    Inspect(window, 4);
+    EXPECT_EQ(form_->txtClassName.Text(), testwin::ClassNameW(window));
+    EXPECT_EQ(form_->txtClassName.Text(), hanClass);
 }
 
 TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
@@ -216,38 +275,25 @@ TEST_F(TabsTest, ProcessesShowIdsInHexAndTheExecutablePath) {
 }
 
 TEST_F(TabsTest, ALongPathIsShortenedInItsMiddle) {
-    const std::string folder = testwin::BuildFolder() + "\\a rather long folder name for the "
-                                                        "executable path test of vantry";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string exe = folder + "\\sample_window.exe";
-    CopyFileA((testwin::BuildFolder() + "\\sample_window.exe").c_str(), exe.c_str(), FALSE);
-    {
-        testwin::Process fixture(exe);
-        HWND window = fixture.WaitForWindow();
-        ASSERT_NE(window, nullptr);
-        Inspect(window, 5);
-        EXPECT_EQ(form_->picExePath.ToolTipText(), mAPI::GetExePath(fixture.Id()));
-        // What DrawText made of it in the box: an ellipsis, and the file name whole.
-        std::string shown = form_->picExePath.ToolTipText() + std::string(8, '\0');
-        RECT area{};
-        GetClientRect(form_->picExePath.hWnd(), &area);
-        HDC dc = form_->picExePath.hdc();
-        HGDIOBJ old = SelectObject(dc, form_->picExePath.BaseFont());
-        DrawTextA(dc, shown.data(), -1, &area, DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT);
-        SelectObject(dc, old);
-        shown.resize(std::strlen(shown.c_str()));
-        EXPECT_NE(shown.find("..."), std::string::npos) << shown;
-        EXPECT_TRUE(shown.ends_with("\\sample_window.exe")) << shown;
-        int inked = 0;
-        for (int x = 0; x < form_->picExePath.PixelWidth(); ++x) {
-            for (int y = 0; y < form_->picExePath.PixelHeight(); ++y) {
-                inked += form_->picExePath.Point(x, y) != GetSysColor(COLOR_BTNFACE);
-            }
-        }
-        EXPECT_GT(inked, 50); // the text was drawn
+    ExpectPathShortened(testwin::BuildFolder() +
+                        "\\a rather long folder name for the executable path test of vantry");
+}
+
+TEST_F(TabsTest, APathInAnyScriptShowsAndIsShortenedByCharacters) {
+    // Two folders of 60 characters, mostly of three bytes: the path is longer than MAX_PATH
+    // bytes in UTF-8 while it stays well within MAX_PATH characters.
+    const std::wstring japanese = L"\u65E5\u672C\u8A9E\u306E\u30D5\u30A9\u30EB\u30C0 ";
+    const std::wstring mixed =
+        L"\u0645\u062C\u0644\u062F \u4E2D\u6587 \u00FCn\u00EFc\u00F6d\u00E9 ";
+    std::wstring first, second;
+    for (int i = 0; i < 6; ++i) {
+        first += japanese + L'\u4E00';
+        second += mixed;
     }
-    DeleteFileA(exe.c_str());
-    RemoveDirectoryA(folder.c_str());
+    const std::string folder = testwin::BuildFolder() + "\\" + testwin::Utf8(first.substr(0, 60)) +
+                               "\\" + testwin::Utf8(second.substr(0, 59) + L"\U0001F600");
+    ASSERT_GT(folder.size(), static_cast<std::size_t>(MAX_PATH));
+    ExpectPathShortened(folder);
 }
 
 TEST(ProcessLookup, EndedAndUnknownProcessesGiveNothingOnBothBranches) {

@@ -196,6 +196,26 @@ TEST_F(ResourcesTest, NoWindowGivesAnEmptyViewAndOnlyOwnModulesAreRead) {
     FreeLibrary(dll);
 }
 
+TEST_F(ResourcesTest, TypesAndNamesInAnyScriptShowAndPreview) {
+    HMODULE dll = LoadLibraryA(Fixture("unicode_resources.dll").c_str());
+    ASSERT_NE(dll, nullptr);
+    HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
+    SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(dll));
+    Show(own, 0);
+    const std::string type = testwin::Utf8(L"\u0422\u0418\u041F\u6570\u636E");
+    const std::string name = testwin::Utf8(L"\u540D\u524D");
+    const std::string emoji = testwin::Utf8(L"\U0001F600");
+    EXPECT_EQ(Node("t" + type).text, type);
+    EXPECT_EQ(Node("n" + type + "|" + name).text, name);
+    EXPECT_EQ(Node("n" + type + "|" + emoji).text, emoji);
+    Click("n" + type + "|" + name); // found again by its name, through FindResourceA
+    EXPECT_EQ(form_->txtResName.Text(), name);
+    EXPECT_EQ(form_->txtResType.Text(), type);
+    EXPECT_EQ(form_->txtSize.Text(), "10 Bytes");
+    DestroyWindow(own);
+    FreeLibrary(dll);
+}
+
 TEST_F(ResourcesTest, TheMappedFileIsReleasedOnSwitchingAndOnClosing) {
     testwin::Process fixture(Fixture("resource_fixture.exe"));
     HWND window = fixture.WaitForWindow();

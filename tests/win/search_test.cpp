@@ -124,6 +124,20 @@ TEST_F(SearchTest, DraggingOverAWindowShowsItAndOverTheDialogShowsNoDrop) {
     EXPECT_TRUE(IsWindowVisible(Finder()));
 }
 
+TEST_F(SearchTest, TheBoxesShowCaptionAndClassNameInTheirOwnScript) {
+    const std::string hanClass = testwin::Utf8(testwin::kHanClass);
+    HWND han = windows_.TopLevel("", {600, 380, 860, 560}, true, hanClass.c_str());
+    SetWindowTextW(han, L"\u65E5\u672C\u8A9E \u0639\u0631\u0628\u064A \U0001F389");
+    SetWindowPos(han, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    testwin::Pump();
+    Press();
+    MoveTo(CentreOf(han));
+    Release();
+    EXPECT_EQ(dialog_->txtHandle.Text(), mAPI::HexStr8(mAPI::HandleToInt(han)) + "h");
+    EXPECT_EQ(dialog_->txtWinText.Text(), testwin::CaptionW(han));
+    EXPECT_EQ(dialog_->txtClassName.Text(), hanClass);
+}
+
 TEST_F(SearchTest, MovingOnErasesTheOldFrameBeforeDrawingTheNew) {
     const int handles = mAPI::LiveHandleCount();
     const auto targetBefore = EdgePixels(target_);

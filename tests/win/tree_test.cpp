@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 using testwin::Children;
 using testwin::ReadNode;
@@ -119,6 +121,44 @@ TEST_F(TreeTest, NodeTextsQuoteTheCaptionAndNameSystemClasses) {
     EXPECT_TRUE(Read(dialog).text.ends_with("\"A dialog\" #32770 (Dialog Box)"))
         << Read(dialog).text;
     DestroyWindow(dialog);
+}
+
+TEST_F(TreeTest, CaptionsAndClassNamesShowInTheirOwnScript) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)); // the manifest's code page
+    const std::string hanClass = testwin::Utf8(testwin::kHanClass);
+    std::vector<HWND> made;
+    for (const wchar_t* caption :
+         {L"\u4E2D\u6587\u6A19\u984C",                                // Chinese
+          L"\u65E5\u672C\u8A9E\u306E\u30BF\u30A4\u30C8\u30EB",        // Japanese
+          L"\u0639\u0646\u0648\u0627\u0646 \u0639\u0631\u0628\u064A", // Arabic
+          L"VH-\U0001F600\U0001F389"}) {                              // emoji
+        HWND window = windows_.TopLevel("", {10, 10, 200, 200}, true, hanClass.c_str());
+        ASSERT_NE(window, nullptr);
+        SetWindowTextW(window, caption);
+        ASSERT_EQ(testwin::CaptionW(window), testwin::Utf8(caption));
+        made.push_back(window);
+    }
+    LoadMain();
+    for (HWND window : made) {
+        EXPECT_EQ(testwin::ClassNameW(window), hanClass);
+        EXPECT_EQ(Read(window).text,
+                  vantry::WindowDisplayText(mAPI::HandleToInt(window), testwin::CaptionW(window),
+                                            hanClass));
+    }
+}
+
+TEST_F(TreeTest, ALongCaptionInAnyScriptIsCutAfterWholeCharacters) {
+    // 2,000 characters of three bytes each, and an emoji (two UTF-16 units, four bytes) as the
+    // 1,024th character: the node shows exactly the first 1,024, the emoji whole.
+    std::wstring caption(1023, L'\u4E2D');
+    caption += L"\U0001F600";
+    caption += std::wstring(976, L'\u6587');
+    HWND window = windows_.TopLevel("", {10, 10, 200, 200});
+    SetWindowTextW(window, caption.c_str());
+    LoadMain();
+    const std::string first1024 = testwin::Utf8(std::wstring_view(caption).substr(0, 1025));
+    EXPECT_EQ(Read(window).text, vantry::WindowDisplayText(mAPI::HandleToInt(window), first1024,
+                                                           testwin::kPlainClass));
 }
 
 TEST_F(TreeTest, EveryWindowWithASmallClassIconGetsAnImageOfItsOwn) {
