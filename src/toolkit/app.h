@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tk {
 
@@ -18,6 +19,10 @@ enum class MousePointer : int { Default = 0, Hourglass = 11, NoDrop = 12, Custom
 // Registers our window classes and the common controls. Call once before creating forms.
 void InitToolkit(HINSTANCE instance);
 HINSTANCE Instance();
+
+// One of the program's own texts, written in UTF-8, in the process code page: unchanged where
+// that is UTF-8, converted where the system keeps an ANSI code page (before Windows 10 1903).
+std::string ProgramText(std::string_view utf8);
 
 int ScreenDpi();
 int ToPixels(int twips);

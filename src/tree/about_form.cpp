@@ -12,7 +12,8 @@ About::About()
       Label1({1380, 180, 1425, 525}, VANTRY_TITLE),
       Label2({1380, 840, 930, 195}, "Version " VANTRY_VERSION_TEXT),
       linLine(1320, 1140, 4680, 1140, tk::SystemColor(COLOR_BTNSHADOW)),
-      Label3({1380, 1260, 3120, 195}, "\xA9 2026 The " VANTRY_TITLE " project"),
+      Label3({1380, 1260, 3120, 195},
+             tk::ProgramText("\xC2\xA9 2026 The " VANTRY_TITLE " project")),
       Label6({1395, 1560, 1890, 195}, VANTRY_TITLE " contributors"),
       Command1({1800, 2040, 1455, 375}, "OK", true) {
     Label1.SetFont({.face = "Tahoma", .points = 21.75});

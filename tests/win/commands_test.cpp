@@ -358,8 +358,8 @@ TEST_F(MainTest, TheAboutBoxIsCentredShowsItsTextsAndClosesWithOk) {
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_NEAR(g_about.place.left, screenWidth - g_about.place.right, 2);
     EXPECT_NEAR(g_about.place.top, screenHeight - g_about.place.bottom, 2);
-    for (const char* text :
-         {"Vantry", "Version 1.0", "\xA9 2026 The Vantry project", "Vantry contributors", "OK"}) {
+    for (const char* text : {"Vantry", "Version 1.0", "\xC2\xA9 2026 The Vantry project",
+                             "Vantry contributors", "OK"}) {
         EXPECT_NE(std::find(g_about.texts.begin(), g_about.texts.end(), text), g_about.texts.end())
             << text;
     }

@@ -316,18 +316,16 @@ TEST(ProcessLookup, EndedAndUnknownProcessesGiveNothingOnBothBranches) {
 }
 
 TEST_F(TabsTest, AProcessOfTheOtherProcessorShowsItsValues) {
-    const testwin::OtherBitness other = testwin::OtherBitnessFixture();
-    if (!other.whyNot.empty()) {
-        GTEST_SKIP() << other.whyNot;
+    const testwin::OtherProcessorFixture other;
+    if (!other.WhyNot().empty()) {
+        GTEST_SKIP() << other.WhyNot();
     }
-    testwin::Process fixture(other.path);
-    HWND window = fixture.WaitForWindow();
+    HWND window = other.Window();
     ASSERT_NE(window, nullptr);
-    const std::string exeName = other.path.substr(other.path.find_last_of('\\'));
+    const std::string exeName = other.Path().substr(other.Path().find_last_of('\\'));
 
     // The path comes from the module list (64 over 32) or the image name (32 over 64).
-    EXPECT_TRUE(mAPI::GetExePath(fixture.Id()).ends_with(exeName))
-        << mAPI::GetExePath(fixture.Id());
+    EXPECT_TRUE(mAPI::GetExePath(other.Id()).ends_with(exeName)) << mAPI::GetExePath(other.Id());
     Inspect(window, 5);
     EXPECT_TRUE(form_->picExePath.ToolTipText().ends_with(exeName));
 

@@ -268,12 +268,11 @@ TEST(ModuleAccess, MapsTheSystemFolderFileTheBitnessItNames) {
 }
 
 TEST_F(ResourcesTest, TheOtherProcessorsExecutableIsListedInBothModes) {
-    const testwin::OtherBitness other = testwin::OtherBitnessFixture();
-    if (!other.whyNot.empty()) {
-        GTEST_SKIP() << other.whyNot;
+    const testwin::OtherProcessorFixture other;
+    if (!other.WhyNot().empty()) {
+        GTEST_SKIP() << other.WhyNot();
     }
-    testwin::Process fixture(other.path);
-    HWND window = fixture.WaitForWindow();
+    HWND window = other.Window();
     ASSERT_NE(window, nullptr);
     Show(window, 1); // "Executable File": the other processor's image mapped as data
     EXPECT_TRUE(form_->LibraryLoaded());
