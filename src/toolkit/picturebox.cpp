@@ -58,14 +58,35 @@ void PictureBox::MakeSurface() {
 }
 
 void PictureBox::SetPixelSize(int width, int height) {
-    RECT frame{0, 0, std::max(width, 0), std::max(height, 0)};
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    RECT frame{0, 0, width_, height_};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hWnd(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(hWnd(), GWL_EXSTYLE)));
     SetWindowPos(hWnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    width_ = std::max(width, 0);
-    height_ = std::max(height, 0);
     MakeSurface();
+}
+
+void PictureBox::FollowSize(int width, int height) {
+    if (!dc_ || (width == width_ && height == height_)) {
+        return;
+    }
+    const int oldWidth = width_;
+    const int oldHeight = height_;
+    mAPI::Bitmap oldBitmap = std::move(bitmap_);
+    const mAPI::WindowDC screen(nullptr);
+    bitmap_ =
+        mAPI::Bitmap(CreateCompatibleBitmap(screen.get(), std::max(width, 1), std::max(height, 1)));
+    SelectObject(dc_.get(), bitmap_.get());
+    width_ = width;
+    height_ = height;
+    Cls();
+    const mAPI::MemoryDC old(CreateCompatibleDC(screen.get()));
+    const HGDIOBJ previous = SelectObject(old.get(), oldBitmap.get());
+    BitBlt(dc_.get(), 0, 0, std::min(oldWidth, width), std::min(oldHeight, height), old.get(), 0, 0,
+           SRCCOPY);
+    SelectObject(old.get(), previous);
 }
 
 void PictureBox::Cls() {
@@ -161,8 +182,11 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
     }
     switch (message) {
     case WM_SIZE:
-        if (picture && picture->Resize) {
-            picture->Resize();
+        if (picture) {
+            picture->FollowSize(LOWORD(lParam), HIWORD(lParam));
+            if (picture->Resize) {
+                picture->Resize();
+            }
         }
         break;
     case WM_ERASEBKGND:

@@ -33,7 +33,8 @@ class PictureBox : public Control {
     void SetVisible(bool visible);
     // Sizes the box so that its inner area is width x height pixels, with a new clear surface.
     void SetPixelSize(int width, int height);
-    // Raised when the box changes size.
+    // Raised when the box changes size. The surface has followed by then: what was drawn stays,
+    // and new area has the background colour.
     std::function<void()> Resize;
     // The text the pointer shows over the box; empty for none.
     void SetToolTipText(const std::string& text);
@@ -49,6 +50,7 @@ class PictureBox : public Control {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void ReleaseSurface();
     void MakeSurface();
+    void FollowSize(int width, int height);
     void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::uint32_t backColor_;

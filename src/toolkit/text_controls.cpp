@@ -14,9 +14,12 @@ TextBox::TextBox(TwipsRect design, int maxLength, bool locked,
       backColor_(backColor) {}
 
 void TextBox::Create(Form& parent) {
-    HWND window = CreateChild(
-        parent, "EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (locked_ ? ES_READONLY : 0),
-        WS_EX_CLIENTEDGE);
+    // A multi-line box wraps its lines and scrolls them vertically; a one-line box scrolls
+    // sideways as it is typed into.
+    const DWORD lines = multiLine_ ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
+    HWND window =
+        CreateChild(parent, "EDIT", WS_VISIBLE | WS_TABSTOP | lines | (locked_ ? ES_READONLY : 0),
+                    WS_EX_CLIENTEDGE);
     underline_ = false; // a new window starts with the plain font
     if (maxLength_ > 0) {
         SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);

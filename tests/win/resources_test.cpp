@@ -160,6 +160,9 @@ TEST_F(ResourcesTest, PreviewsShowBitmapsCursorsIconGroupsAndStrings) {
     Click("n6|2");
     ASSERT_TRUE(form_->txtStrings.Visible());
     EXPECT_EQ(form_->txtStrings.Text(), "HelloWorld");
+    const auto stringsStyle = GetWindowLongPtrA(form_->txtStrings.hWnd(), GWL_STYLE);
+    EXPECT_TRUE(stringsStyle & ES_MULTILINE);
+    EXPECT_TRUE(stringsStyle & WS_VSCROLL);
     Click("n6|3");
     EXPECT_EQ(form_->txtStrings.Text(),
               std::string(66, 'A') + "\nten chars!\tnine char\rthirteen char");
@@ -327,6 +330,13 @@ TEST_F(ResourcesTest, TheLayoutFollowsTheFormAndCentresPreviewsInThePane) {
 
     resizeClient(5715 + 1500, 3765 + 600);
     EXPECT_TRUE(within(form_->picPreviewBack.Width(), paneWidth + 1500));
+    // The pane's surface grew with it: no stale pixels in the new area.
+    RECT paneClient{};
+    GetClientRect(form_->picPreviewBack.hWnd(), &paneClient);
+    EXPECT_EQ(form_->picPreviewBack.PixelWidth(), paneClient.right);
+    EXPECT_EQ(form_->picPreviewBack.PixelHeight(), paneClient.bottom);
+    EXPECT_EQ(form_->picPreviewBack.Point(paneClient.right - 2, paneClient.bottom - 2),
+              GetSysColor(COLOR_APPWORKSPACE));
     EXPECT_TRUE(within(form_->txtResName.Width(), 1935 + 1500));
     EXPECT_TRUE(within(form_->tvRes.Width(), 2115));
     EXPECT_TRUE(within(form_->cmdClose.Top(), buttonTop + 600));
