@@ -186,6 +186,18 @@ TEST_F(SearchTest, TheHandleBoxFiltersKeysAndNormalisesOnLeaving) {
     EXPECT_EQ(end, 9u);
 }
 
+TEST_F(SearchTest, TheLabelsAccessKeysMoveTheFocusToTheirBoxes) {
+    SetFocus(dialog_->cmdOK.hWnd());
+    for (const auto& [key, box] :
+         {std::pair{'h', &dialog_->txtHandle}, std::pair{'t', &dialog_->txtWinText},
+          std::pair{'c', &dialog_->txtClassName}}) {
+        // Alt and the letter, as the message loop hands it to the dialog manager.
+        MSG press{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(key), 1 << 29, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(dialog_->hWnd(), &press));
+        EXPECT_EQ(GetFocus(), box->hWnd()) << key;
+    }
+}
+
 TEST_F(SearchTest, ATypedHandleSelectsItsNodeQuietly) {
     std::vector<std::string> log;
     int clicks = 0;
