@@ -33,6 +33,10 @@ std::optional<MemoryRegion> QueryRegion(std::uintptr_t address) {
 
 } // namespace
 
+bool CanRead(const void* data, std::size_t length) {
+    return IsReadableRange(reinterpret_cast<std::uintptr_t>(data), length, QueryRegion);
+}
+
 std::string PtrToStr(std::uintptr_t address) {
     const auto length = ReadableStringLength(address, QueryRegion);
     if (!length) {

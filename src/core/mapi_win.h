@@ -14,6 +14,9 @@ template <typename H> H IntToHandle(std::int32_t value) {
     return reinterpret_cast<H>(static_cast<std::intptr_t>(value));
 }
 
+// Whether length bytes at data are all committed and readable here.
+bool CanRead(const void* data, std::size_t length);
+
 // The ANSI string at address, or the empty text when address is 0 or the string is not
 // wholly readable.
 std::string PtrToStr(std::uintptr_t address);

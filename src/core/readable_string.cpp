@@ -29,4 +29,28 @@ std::optional<std::size_t> ReadableStringLength(std::uintptr_t address,
     }
 }
 
+bool IsReadableRange(std::uintptr_t address, std::size_t length, const RegionQuery& regionAt) {
+    if (length == 0) {
+        return true;
+    }
+    if (address == 0 || length - 1 > UINTPTR_MAX - address) {
+        return false;
+    }
+    const std::uintptr_t last = address + (length - 1);
+    for (std::uintptr_t cursor = address;;) {
+        const auto region = regionAt(cursor);
+        if (!region || !region->readable || cursor < region->base) {
+            return false;
+        }
+        const std::uintptr_t end = region->base + region->size;
+        if (end <= cursor) {
+            return false;
+        }
+        if (last < end) {
+            return true;
+        }
+        cursor = end;
+    }
+}
+
 } // namespace mAPI

@@ -1,5 +1,6 @@
-// Measuring a C string at an address we have not allocated ourselves (class menu names and
-// similar values of other modules), without ever touching a byte outside readable memory.
+// Measuring a C string or checking a range at an address we have not allocated ourselves
+// (class menu names, resource data whose size a module claims), without ever touching a byte
+// outside readable memory.
 #pragma once
 
 #include <cstddef>
@@ -22,5 +23,9 @@ using RegionQuery = std::function<std::optional<MemoryRegion>(std::uintptr_t)>;
 // to and including the terminator lies outside readable regions.
 std::optional<std::size_t> ReadableStringLength(std::uintptr_t address,
                                                 const RegionQuery& regionAt);
+
+// Whether every byte from address to address + length - 1 lies in readable regions. A range
+// that wraps past the end of the address space is not.
+bool IsReadableRange(std::uintptr_t address, std::size_t length, const RegionQuery& regionAt);
 
 } // namespace mAPI

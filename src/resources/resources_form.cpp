@@ -245,7 +245,8 @@ std::vector<std::uint8_t> frmResources::ResourceBytes(const std::string& name,
     HGLOBAL loaded = LoadResource(hResModule_, info);
     const void* data = loaded ? LockResource(loaded) : nullptr;
     std::vector<std::uint8_t> bytes;
-    if (data && length) {
+    // A broken entry may claim more data than the module holds: nothing of it is read.
+    if (data && length && mAPI::CanRead(data, length)) {
         const auto* first = static_cast<const std::uint8_t*>(data);
         bytes.assign(first, first + length);
     }
@@ -294,6 +295,7 @@ void frmResources::PreviewCursor(const std::string& name) {
 void frmResources::PreviewStrings(const std::string& name) {
     const std::vector<std::uint8_t> bytes = ResourceBytes(name, "6");
     if (bytes.empty()) {
+        SetPreviewMode(0);
         return;
     }
     txtStrings.SetText(BytesToText(bytes));
@@ -304,6 +306,7 @@ void frmResources::PreviewIconGroup(const std::string& name) {
     const std::vector<std::uint8_t> directory = ResourceBytes(name, "14");
     const auto entries = ParseIconGroup(directory);
     if (directory.empty() || !entries) {
+        SetPreviewMode(0);
         return;
     }
     const CellSize cell = IconCellSize(*entries);

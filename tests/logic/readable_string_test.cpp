@@ -103,3 +103,24 @@ TEST(ReadableStringLength, StopsOnAnswersThatWouldNotAdvance) {
     EXPECT_EQ(ReadableStringLength(address, empty), std::nullopt);
     EXPECT_EQ(ReadableStringLength(address, behind), std::nullopt);
 }
+
+TEST(IsReadableRange, AcceptsOnlyRangesWhollyInReadableRegions) {
+    FakeMemory memory;
+    const auto data = memory.AddRegion(std::vector<char>(64, 'x'), true);
+    EXPECT_TRUE(IsReadableRange(data, 64, memory.Query()));
+    EXPECT_TRUE(IsReadableRange(data + 63, 1, memory.Query()));
+    EXPECT_TRUE(IsReadableRange(data, 0, memory.Query()));
+    EXPECT_FALSE(IsReadableRange(data, 65, memory.Query()));         // one byte past the end
+    EXPECT_FALSE(IsReadableRange(data, 0x7FFFFFF0, memory.Query())); // a size a module claims
+    EXPECT_FALSE(IsReadableRange(data, SIZE_MAX, memory.Query()));   // wraps around
+    EXPECT_FALSE(IsReadableRange(0, 4, memory.Query()));
+
+    // Across two adjacent regions: whole only when both are readable.
+    const auto [first, second] = memory.AddAdjacent(std::vector<char>(32, 'y'), 16, true);
+    EXPECT_TRUE(IsReadableRange(first, 32, memory.Query()));
+    const auto [head, tail] = memory.AddAdjacent(std::vector<char>(32, 'z'), 16, false);
+    EXPECT_TRUE(IsReadableRange(head, 16, memory.Query()));
+    EXPECT_FALSE(IsReadableRange(head, 17, memory.Query()));
+    EXPECT_FALSE(IsReadableRange(tail, 1, memory.Query()));
+    (void)second;
+}

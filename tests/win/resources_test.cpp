@@ -219,6 +219,48 @@ TEST_F(ResourcesTest, TypesAndNamesInAnyScriptShowAndPreview) {
     FreeLibrary(dll);
 }
 
+TEST_F(ResourcesTest, ABrokenEntryShowsItsFieldsAndNoPreview) {
+    HMODULE dll = LoadLibraryA(Fixture("resource_fixture.dll").c_str());
+    ASSERT_NE(dll, nullptr);
+    // Data entries that claim far more than the module holds, as a damaged file may.
+    auto breakEntry = [dll](LPCSTR type, WORD name) {
+        auto* entry = reinterpret_cast<IMAGE_RESOURCE_DATA_ENTRY*>(
+            FindResourceA(dll, MAKEINTRESOURCEA(name), type));
+        ASSERT_NE(entry, nullptr) << name;
+        DWORD protection = 0;
+        VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &protection);
+        entry->Size = 0x7FFFFFF0;
+    };
+    for (WORD image : {1, 2, 3}) {
+        breakEntry(RT_ICON, image);
+    }
+    breakEntry(RT_STRING, 2);
+    HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
+    SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(dll));
+    Show(own, 0);
+
+    Click("n14|1"); // a sound group of broken images: its lines, no pictures read
+    ASSERT_TRUE(form_->tvGroup.Visible());
+    EXPECT_EQ(GroupLines().size(), 3u);
+    EXPECT_EQ(GroupLines()[0], "#1: 16 x 16 Pixel, 4 bpp, 0 Bytes");
+
+    Click("n2|101");
+    breakEntry(RT_GROUP_ICON, 1);
+    Click("n14|1"); // the group itself broken: its fields, and no preview
+    EXPECT_EQ(form_->txtResName.Text(), "1");
+    EXPECT_EQ(form_->txtResType.Text(), "Icons");
+    EXPECT_EQ(form_->txtSize.Text(), mAPI::FormatByteCount(0x7FFFFFF0));
+    EXPECT_FALSE(form_->tvGroup.Visible());
+    EXPECT_FALSE(form_->picPreview.Visible());
+
+    Click("n6|2"); // a broken string block likewise
+    EXPECT_EQ(form_->txtResName.Text(), "2");
+    EXPECT_EQ(form_->txtResType.Text(), "Strings");
+    EXPECT_FALSE(form_->txtStrings.Visible());
+    DestroyWindow(own);
+    FreeLibrary(dll);
+}
+
 TEST_F(ResourcesTest, TheMappedFileIsReleasedOnSwitchingAndOnClosing) {
     testwin::Process fixture(Fixture("resource_fixture.exe"));
     HWND window = fixture.WaitForWindow();
