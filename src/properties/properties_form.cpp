@@ -170,6 +170,7 @@ std::array<tk::TextBox*, 5> frmProperties::Links() {
 }
 
 void frmProperties::Form_Load() {
+    main_.PlaceBesideSelection(*this);
     for (tk::TextBox* link : Links()) {
         link->SetForeColor(kLinkColor);
     }

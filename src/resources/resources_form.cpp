@@ -60,6 +60,7 @@ frmResources::~frmResources() {
 }
 
 void frmResources::Form_Load() {
+    main_.PlaceBesideSelection(*this);
     tvRes.SetImageList(imlTree);
     tvGroup.SetImageList(imlGroup);
     cboResMode.AddItem("Application Instance");
@@ -304,9 +305,12 @@ void frmResources::PreviewStrings(const std::string& name) {
 
 void frmResources::PreviewIconGroup(const std::string& name) {
     const std::vector<std::uint8_t> directory = ResourceBytes(name, "14");
-    const auto entries = ParseIconGroup(directory);
-    if (directory.empty() || !entries) {
+    if (directory.empty()) { // unreadable: the view shows nothing
         SetPreviewMode(0);
+        return;
+    }
+    const auto entries = ParseIconGroup(directory);
+    if (!entries) { // a directory of another kind changes nothing
         return;
     }
     const CellSize cell = IconCellSize(*entries);

@@ -63,6 +63,7 @@ frmFindWindow::frmFindWindow(Main& main)
 }
 
 void frmFindWindow::Form_Load() {
+    main_.PlaceCentred(*this);
     highlightedWnd_ = nullptr;
     if (!finderCursor_) {
         finderCursor_ = tk::CreateMonochromeCursor(DrawFinderCursor(), kFinderHotSpotX,

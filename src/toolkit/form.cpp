@@ -125,6 +125,12 @@ void Form::ShowModal(const Form* owner) {
     if (!IsLoaded()) {
         return;
     }
+    // A dialog opens with the focus on its first control in the tab order.
+    if (!IsChild(hwnd_, GetFocus())) {
+        if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
+            SetFocus(first);
+        }
+    }
     disabledWhileModal_.clear();
     if (owner) {
         disabledWhileModal_.push_back(owner->hWnd());

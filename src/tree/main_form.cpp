@@ -5,6 +5,7 @@
 #include "core/version.h"
 #include "toolkit/image_surface.h"
 #include "tree/about_form.h"
+#include "tree/form_placement.h"
 #include "tree/main_layout.h"
 #include "tree/program_icon_resource.h"
 #include "tree/toolbar_pictures.h"
@@ -321,6 +322,48 @@ int Main::GetWindowIconIndex(HWND window) {
     picWinIco.Cls();
     DrawIconEx(picWinIco.hdc(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
     return imlWinIcons.Add(picWinIco.hdc());
+}
+
+namespace {
+
+ScreenBox ScreenBoxOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+ScreenBox WindowBox(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return ScreenBoxOf(rect);
+}
+
+ScreenBox WorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return ScreenBoxOf(monitor.rcWork);
+}
+
+void MoveTo(tk::Form& form, const ScreenBox& place) {
+    SetWindowPos(form.hWnd(), nullptr, place.left, place.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+void Main::PlaceCentred(tk::Form& form) const {
+    const ScreenBox size = WindowBox(form.hWnd());
+    MoveTo(form, CentredOver(WindowBox(hWnd()), size.Width(), size.Height(), WorkArea(hWnd())));
+}
+
+void Main::PlaceBesideSelection(tk::Form& form) const {
+    RECT row{};
+    HTREEITEM selected = TreeView_GetSelection(tvTree.hWnd());
+    if (selected && TreeView_GetItemRect(tvTree.hWnd(), selected, &row, TRUE)) {
+        MapWindowPoints(tvTree.hWnd(), nullptr, reinterpret_cast<POINT*>(&row), 2);
+    }
+    const ScreenBox size = WindowBox(form.hWnd());
+    MoveTo(form, BesideSelection(WindowBox(hWnd()), ScreenBoxOf(row), size.Width(), size.Height(),
+                                 WorkArea(hWnd())));
 }
 
 } // namespace vantry

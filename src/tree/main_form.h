@@ -38,6 +38,11 @@ class Main : public tk::Form {
     // The handle of the selected node's window; 0 when no node is selected.
     std::int32_t GetCurhWnd() const;
 
+    // Where the forms Main opens stand: a dialog centred over Main, an inspection form beside
+    // the selected node rather than over it. Both stay on Main's screen.
+    void PlaceCentred(tk::Form& form) const;
+    void PlaceBesideSelection(tk::Form& form) const;
+
     tk::MenuBar menuBar;
     tk::MenuItem mnuFile{"&File"};
     tk::MenuItem mnuExit{"E&xit", {'Q', true}};

@@ -109,6 +109,22 @@ TEST_F(PropertiesTest, OpeningAgainDoesNotRefreshButANodeClickDoes) {
     EXPECT_EQ(form_->Caption(), CaptionFor(second));
 }
 
+TEST_F(PropertiesTest, TheFormOpensBesideTheSelectedNode) {
+    HWND window = windows_.TopLevel("placed", {10, 10, 200, 200});
+    Open();
+    Select(window);
+    Choose(main_->mnuWindowProps);
+    RECT row{};
+    ASSERT_TRUE(TreeView_GetItemRect(Tree(), NodeOf(window), &row, TRUE));
+    MapWindowPoints(Tree(), nullptr, reinterpret_cast<POINT*>(&row), 2);
+    RECT place{};
+    GetWindowRect(form_->hWnd(), &place);
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &place, &row));
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_TRUE(IntersectRect(&overlap, &place, &screen) && EqualRect(&overlap, &place));
+}
+
 TEST_F(PropertiesTest, LinksShowRelationsAndOnlyHandlesCanBeClicked) {
     HWND parent = windows_.TopLevel("parent", {10, 10, 300, 300});
     HWND only = windows_.Child(parent, "only child");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 using vantry::frmFindWindow;
 
@@ -283,6 +284,8 @@ TEST_F(SearchTest, HideVantryHidesMainUntilTheDialogClosesAnyWay) {
 namespace {
 
 bool g_mainDisabled = false;
+RECT g_dialogPlace{};
+std::string g_focusAtOpening;
 
 void CALLBACK CancelSearch(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = FindWindowA("Vantry.Form", "Window search");
@@ -292,6 +295,10 @@ void CALLBACK CancelSearch(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     HWND main = FindWindowA("Vantry.Form", "Vantry 1.0");
     g_mainDisabled = main && !IsWindowEnabled(main);
+    GetWindowRect(dialog, &g_dialogPlace);
+    char focused[32] = {};
+    GetWindowTextA(GetFocus(), focused, sizeof focused);
+    g_focusAtOpening = focused;
     PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); // Escape acts as OK: empty box, closes
 }
 
@@ -302,6 +309,12 @@ TEST_F(SearchTest, WindowSearchOpensModalAndEscapeCloses) {
     SetTimer(nullptr, 0, 20, CancelSearch);
     Choose(main_->mnuSearch);
     EXPECT_TRUE(g_mainDisabled);
+    // Centred over Main, with the focus on OK, the first control in the tab order.
+    RECT main{};
+    GetWindowRect(main_->hWnd(), &main);
+    EXPECT_NEAR(g_dialogPlace.left + g_dialogPlace.right, main.left + main.right, 2);
+    EXPECT_NEAR(g_dialogPlace.top + g_dialogPlace.bottom, main.top + main.bottom, 2);
+    EXPECT_EQ(g_focusAtOpening, "&OK");
     EXPECT_FALSE(mAPI::IsFormLoaded(*dialog_));
     EXPECT_TRUE(IsWindowEnabled(main_->hWnd()));
 }
