@@ -285,6 +285,19 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
+void Form::MoveDialogFocus(WPARAM wParam, LPARAM lParam) {
+    // The dialog manager moves the focus through WM_NEXTDLGCTL, for a label's access key among
+    // others; a form is no dialog, so it answers as the dialog procedure would.
+    HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+    if (target) {
+        SetFocus(target);
+        if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+            SendMessageA(target, EM_SETSEL, 0, -1);
+        }
+    }
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = hwnd_;
     LRESULT result = 0;
@@ -342,19 +355,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
-    case WM_NEXTDLGCTL: {
-        // The dialog manager moves the focus through this message, for a label's access key
-        // among others; a form is no dialog, so it answers as the dialog procedure would.
-        HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                     : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
-        if (target) {
-            SetFocus(target);
-            if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-                SendMessageA(target, EM_SETSEL, 0, -1);
-            }
-        }
+    case WM_NEXTDLGCTL:
+        MoveDialogFocus(wParam, lParam);
         return 0;
-    }
     case DM_GETDEFID:
         if (defaultButton_ && defaultButton_->hWnd()) {
             return MAKELRESULT(GetDlgCtrlID(defaultButton_->hWnd()), DC_HASDEFID);

@@ -88,6 +88,7 @@ class Form {
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void MoveDialogFocus(WPARAM wParam, LPARAM lParam);
     void Create(HWND owner);
     void Destroyed();
     void EnableDisabledForms();
