@@ -53,19 +53,16 @@ bool TextIsUtf8() {
     return GetACP() == CP_UTF8;
 }
 
-std::string CapCharacters(std::string text, std::size_t maxChars) {
-    if (TextIsUtf8()) {
-        text.resize(Utf8Prefix(text, maxChars).size());
-    } else if (text.size() > maxChars) {
-        text.resize(maxChars);
-    }
+std::string CapCharacters(std::string text, std::size_t maxChars, bool utf8) {
+    text.resize(utf8 ? Utf8Prefix(text, maxChars).size() : std::min(text.size(), maxChars));
     return text;
 }
 
 } // namespace
 
 std::string ReadWindowCaption(HWND window, int maxChars) {
-    const int maxBytes = TextIsUtf8() && maxChars <= kWholeCaption / 4 ? maxChars * 4 : maxChars;
+    const bool utf8 = TextIsUtf8();
+    const int maxBytes = utf8 && maxChars <= kWholeCaption / 4 ? maxChars * 4 : maxChars;
     const int length = std::min(GetWindowTextLengthA(window), maxBytes);
     if (length <= 0) {
         return {};
@@ -73,14 +70,15 @@ std::string ReadWindowCaption(HWND window, int maxChars) {
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
     GetWindowTextA(window, buffer.data(), length + 1);
     return CapCharacters(TrimNull(std::string_view(buffer.data(), buffer.size())),
-                         static_cast<std::size_t>(maxChars));
+                         static_cast<std::size_t>(maxChars), utf8);
 }
 
 std::string ReadClassName(HWND window) {
     // 256 UTF-16 units at most, each at most 3 bytes in UTF-8.
     char buffer[kMaxClassName * 3 + 1] = {};
     GetClassNameA(window, buffer, sizeof buffer);
-    return CapCharacters(TrimNull(std::string_view(buffer, sizeof buffer)), kMaxClassName - 1);
+    return CapCharacters(TrimNull(std::string_view(buffer, sizeof buffer)), kMaxClassName - 1,
+                         TextIsUtf8());
 }
 
 std::string FormatByteCount(std::int64_t bytes) {
