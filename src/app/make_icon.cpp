@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     }
     std::vector<pictures::IconImage> entries;
     for (std::size_t i = 0; i < images.size(); ++i) {
-        entries.push_back({&images[i], i < 3 ? 4 : 8, vantry::kIconTransparent});
+        entries.push_back({&images[i], i < 3 ? 4 : 8, pictures::kTransparent});
     }
     const std::vector<std::uint8_t> bytes = pictures::WriteIconFile(entries);
     std::FILE* out = std::fopen(argv[1], "wb");

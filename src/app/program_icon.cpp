@@ -25,7 +25,7 @@ pictures::Rgb Blend(pictures::Rgb from, pictures::Rgb to, double t) {
 } // namespace
 
 pictures::Image DrawProgramIcon(int size, bool fullColour) {
-    pictures::Image icon(size, size, kIconTransparent);
+    pictures::Image icon(size, size, pictures::kTransparent);
     const int u = size / 16; // one design unit; the drawing is laid out on a 16 x 16 grid
     auto at = [u](double units) { return static_cast<int>(units * u); };
 

@@ -5,8 +5,6 @@
 
 namespace vantry {
 
-constexpr pictures::Rgb kIconTransparent = 0xFF00FF;
-
 // size is 16, 32 or 48 pixels; fullColour picks the 256-colour drawing over the 16-colour one.
 pictures::Image DrawProgramIcon(int size, bool fullColour);
 

@@ -93,4 +93,19 @@ Image FromArt(std::span<const std::string_view> rows,
     return image;
 }
 
+Image Scaled(const Image& image, int width, int height) {
+    Image scaled(width, height, kTransparent);
+    if (image.Width() == 0 || image.Height() == 0) {
+        return scaled;
+    }
+    for (int y = 0; y < scaled.Height(); ++y) {
+        const int fromY = static_cast<int>(static_cast<long long>(y) * image.Height() / height);
+        for (int x = 0; x < scaled.Width(); ++x) {
+            const int fromX = static_cast<int>(static_cast<long long>(x) * image.Width() / width);
+            scaled.Set(x, y, image.At(fromX, fromY));
+        }
+    }
+    return scaled;
+}
+
 } // namespace pictures

@@ -13,6 +13,9 @@ namespace pictures {
 // 0xRRGGBB.
 using Rgb = std::uint32_t;
 
+// The colour that stands for "no pixel" in every picture we draw and in the image lists' masks.
+constexpr Rgb kTransparent = 0xFF00FF;
+
 class Image {
   public:
     Image(int width, int height, Rgb fill);
@@ -37,5 +40,9 @@ class Image {
 // Throws std::invalid_argument for ragged rows or a character the palette lacks.
 Image FromArt(std::span<const std::string_view> rows,
               std::span<const std::pair<char, Rgb>> palette);
+
+// The picture at another size, pixel for pixel (nearest neighbour): edges stay sharp and a
+// transparent pixel stays exactly transparent, which a blend would break.
+Image Scaled(const Image& image, int width, int height);
 
 } // namespace pictures

@@ -35,7 +35,7 @@ bool InHand(int x, int y) {
 pictures::Image DrawJumpPointer() {
     constexpr pictures::Rgb kBlack = 0x000000;
     constexpr pictures::Rgb kWhite = 0xFFFFFF;
-    pictures::Image hand(kJumpPointerSize, kJumpPointerSize, kJumpTransparent);
+    pictures::Image hand(kJumpPointerSize, kJumpPointerSize, pictures::kTransparent);
     for (int y = 0; y < kJumpPointerSize; ++y) {
         for (int x = 0; x < kJumpPointerSize; ++x) {
             if (InHand(x, y)) {

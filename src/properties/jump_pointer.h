@@ -8,8 +8,6 @@ namespace vantry {
 constexpr int kJumpPointerSize = 32;
 constexpr int kJumpHotSpotX = 13;
 constexpr int kJumpHotSpotY = 9;
-constexpr pictures::Rgb kJumpTransparent = 0xFF00FF;
-
 // Black outline, white hand, transparent elsewhere; the fingertip is the hot spot.
 pictures::Image DrawJumpPointer();
 

@@ -255,7 +255,7 @@ void frmProperties::chkState_Click() {
 void frmProperties::SetLinkPointers() {
     if (!jumpPointer_) {
         jumpPointer_ = tk::CreateMonochromeCursor(DrawJumpPointer(), kJumpHotSpotX, kJumpHotSpotY,
-                                                  kJumpTransparent);
+                                                  pictures::kTransparent);
     }
     for (tk::TextBox* link : Links()) {
         link->SetMouseIcon(jumpPointer_.get());

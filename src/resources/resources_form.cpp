@@ -7,7 +7,6 @@
 #include "resources/resource_layout.h"
 #include "resources/tree_pictures.h"
 #include "toolkit/app.h"
-#include "toolkit/image_surface.h"
 #include "tree/main_form.h"
 
 namespace vantry {
@@ -33,10 +32,10 @@ frmResources::frmResources(Main& main)
       txtStrings({60, 60, 2595, 1755}, 0, true, kWorkspace, true), tvGroup({0, 0, 1635, 1215}),
       picTemp({1080, 900, 615, 735}, kWindowColor, false), cmdClose({3240, 3360, 1155, 345}, "&OK"),
       cmdRefresh({4500, 3360, 1155, 345}, "&Update"),
-      imlTree(kTreePictureWidth, kTreePictureHeight, RGB(0xFF, 0x00, 0xFF)),
-      imlGroup(16, 16, RGB(0xFF, 0x00, 0xFF)), main_(main) {
+      imlTree(tk::ScaledPixels(kTreePictureWidth), tk::ScaledPixels(kTreePictureHeight)),
+      imlGroup(tk::ScaledPixels(16), tk::ScaledPixels(16)), main_(main) {
     for (const pictures::Image& picture : ResourceTreePictures()) {
-        imlTree.Add(tk::ImageSurface(picture).hdc());
+        imlTree.AddPicture(picture);
     }
     for (tk::Control* control : std::initializer_list<tk::Control*>{
              &Label4, &cboResMode, &Label2, &txtResName, &Label1, &txtResType, &Label3, &txtSize,

@@ -5,7 +5,7 @@ namespace vantry {
 namespace {
 
 pictures::Image Blank() {
-    return pictures::Image(kTreePictureWidth, kTreePictureHeight, kTreePictureMask);
+    return pictures::Image(kTreePictureWidth, kTreePictureHeight, pictures::kTransparent);
 }
 
 void Frame(pictures::Image& image, int left, int top, int right, int bottom, pictures::Rgb fill) {

@@ -10,8 +10,6 @@ namespace vantry {
 
 constexpr int kTreePictureWidth = 16;
 constexpr int kTreePictureHeight = 17;
-constexpr pictures::Rgb kTreePictureMask = 0xFF00FF;
-
 std::vector<pictures::Image> ResourceTreePictures();
 
 } // namespace vantry

@@ -67,7 +67,7 @@ void frmFindWindow::Form_Load() {
     highlightedWnd_ = nullptr;
     if (!finderCursor_) {
         finderCursor_ = tk::CreateMonochromeCursor(DrawFinderCursor(), kFinderHotSpotX,
-                                                   kFinderHotSpotY, kFinderTransparent);
+                                                   kFinderHotSpotY, pictures::kTransparent);
     }
     DrawFinderPicture();
 }

@@ -5,7 +5,7 @@ namespace vantry {
 pictures::Image DrawFinderCursor() {
     constexpr pictures::Rgb kBlack = 0x000000;
     constexpr pictures::Rgb kWhite = 0xFFFFFF;
-    pictures::Image sight(kFinderCursorSize, kFinderCursorSize, kFinderTransparent);
+    pictures::Image sight(kFinderCursorSize, kFinderCursorSize, pictures::kTransparent);
     const double cx = kFinderHotSpotX + 0.5;
     const double cy = kFinderHotSpotY + 0.5;
     // A black circle 19 pixels across in a white outline 21 pixels across.

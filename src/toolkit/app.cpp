@@ -70,6 +70,10 @@ int ToPixels(int twips) {
     return TwipsToPixels(twips, ScreenDpi());
 }
 
+int ScaledPixels(int pixelsAt96) {
+    return MulDiv(pixelsAt96, ScreenDpi(), 96);
+}
+
 int ToTwips(int pixels) {
     return PixelsToTwips(pixels, ScreenDpi());
 }

@@ -27,6 +27,8 @@ std::string ProgramText(std::string_view utf8);
 int ScreenDpi();
 int ToPixels(int twips);
 int ToTwips(int pixels);
+// A size in pixels drawn at 96 dots per inch, at the screen's scale.
+int ScaledPixels(int pixelsAt96);
 
 // Colours as forms give them: an RGB value, or 0x80000000 plus a system colour index.
 COLORREF ResolveColor(std::uint32_t color);

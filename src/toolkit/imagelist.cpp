@@ -1,5 +1,7 @@
 #include "toolkit/imagelist.h"
 
+#include "toolkit/image_surface.h"
+
 #include <commctrl.h>
 
 namespace tk {
@@ -27,6 +29,10 @@ int ImageList::Add(HDC source) {
         Flush();
     }
     return index;
+}
+
+int ImageList::AddPicture(const pictures::Image& picture) {
+    return Add(ImageSurface(pictures::Scaled(picture, width_, height_)).hdc());
 }
 
 void ImageList::Flush() {

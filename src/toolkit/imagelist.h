@@ -2,20 +2,29 @@
 #pragma once
 
 #include "core/handles.h"
+#include "core/image.h"
 
 #include <windows.h>
 
 namespace tk {
 
+constexpr COLORREF ToColorRef(pictures::Rgb color) {
+    return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+}
+
 class ImageList {
   public:
-    ImageList(int width, int height, COLORREF maskColor);
+    ImageList(int width, int height, COLORREF maskColor = ToColorRef(pictures::kTransparent));
 
     HIMAGELIST Handle() const { return list_.get(); }
+    int ImageWidth() const { return width_; }
+    int ImageHeight() const { return height_; }
     int Count() const;
 
     // Copies the image-sized area at the top left of source; returns the new image's index.
     int Add(HDC source);
+    // One of our own pictures, drawn at the list's image size.
+    int AddPicture(const pictures::Image& picture);
     void Clear();
     // Empties the list and takes images of the new size from then on.
     void SetImageSize(int width, int height);

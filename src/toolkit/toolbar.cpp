@@ -1,5 +1,6 @@
 #include "toolkit/toolbar.h"
 
+#include "toolkit/app.h"
 #include "toolkit/imagelist.h"
 
 #include <commctrl.h>
@@ -23,6 +24,10 @@ void Toolbar::Create(Form& parent) {
                               WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP);
     SendMessageA(window, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(window, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Handle()));
+    // The room around a picture grows with the screen's scale as the picture does.
+    SendMessageA(window, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(images_.ImageWidth() + ScaledPixels(7),
+                            images_.ImageHeight() + ScaledPixels(6)));
     std::vector<TBBUTTON> added;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const ToolbarButton& button = buttons_[i];

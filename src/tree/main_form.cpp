@@ -3,7 +3,6 @@
 #include "core/loaded_forms.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
-#include "toolkit/image_surface.h"
 #include "tree/about_form.h"
 #include "tree/form_placement.h"
 #include "tree/main_layout.h"
@@ -61,7 +60,7 @@ Main::Main()
     SetMenu(menuBar);
 
     for (const pictures::Image& picture : ToolbarPictures()) {
-        imlToolbar.Add(tk::ImageSurface(picture).hdc());
+        imlToolbar.AddPicture(picture);
     }
 
     AddControl(tbrCommands);
@@ -264,8 +263,9 @@ void Main::LoadWindowTree() {
 }
 
 void Main::AddTreeLineImage() {
-    for (int x = 0; x <= 16; x += 2) {
-        picTreeLn.PSet(x, 8, kTreeLineColor);
+    const int size = imlWinIcons.ImageWidth();
+    for (int x = 0; x <= size; x += 2) {
+        picTreeLn.PSet(x, size / 2, kTreeLineColor);
     }
     imlWinIcons.Add(picTreeLn.hdc());
 }
@@ -320,7 +320,8 @@ int Main::GetWindowIconIndex(HWND window) {
         return kTreeLineImage;
     }
     picWinIco.Cls();
-    DrawIconEx(picWinIco.hdc(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+    DrawIconEx(picWinIco.hdc(), 0, 0, icon, imlWinIcons.ImageWidth(), imlWinIcons.ImageHeight(), 0,
+               nullptr, DI_NORMAL);
     return imlWinIcons.Add(picWinIco.hdc());
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/handles.h"
+#include "toolkit/app.h"
 #include "toolkit/form.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/menu.h"
@@ -62,11 +63,11 @@ class Main : public tk::Form {
     tk::MenuItem mnuHelp{"&Help"};
     tk::MenuItem mnuAbout{"&About Vantry..."};
 
-    tk::ImageList imlToolbar{16, 16, RGB(0xFF, 0x00, 0xFF)};
+    tk::ImageList imlToolbar{tk::ScaledPixels(16), tk::ScaledPixels(16)};
     tk::Toolbar tbrCommands;
     tk::TreeView tvTree{{0, 480, 7740, 4470}};
     tk::StatusBar sbrState{315};
-    tk::ImageList imlWinIcons{16, 16, RGB(0xC0, 0xC0, 0xC0)};
+    tk::ImageList imlWinIcons{tk::ScaledPixels(16), tk::ScaledPixels(16), RGB(0xC0, 0xC0, 0xC0)};
     tk::PictureBox picWinIco;
     tk::PictureBox picTreeLn;
     tk::Timer tmrFlash{100};

@@ -11,7 +11,7 @@ namespace {
 using Art = std::array<std::string_view, 16>;
 
 constexpr std::array<std::pair<char, pictures::Rgb>, 11> kPalette{{
-    {'.', kToolbarMask},
+    {'.', pictures::kTransparent},
     {'k', 0x000000},
     {'w', 0xFFFFFF},
     {'g', 0x808080},

@@ -7,8 +7,6 @@
 
 namespace vantry {
 
-constexpr pictures::Rgb kToolbarMask = 0xFF00FF;
-
 // Update, VIS, Props, Resource, Find, Activate, Flash.
 std::vector<pictures::Image> ToolbarPictures();
 

@@ -74,13 +74,13 @@ TEST(FinderCursor, IsAGunSightCentredOnItsHotSpot) {
     ASSERT_EQ(sight.Width(), kFinderCursorSize);
     ASSERT_EQ(sight.Height(), kFinderCursorSize);
     EXPECT_EQ(sight.At(kFinderHotSpotX, kFinderHotSpotY), 0x000000u);
-    EXPECT_EQ(sight.At(0, 0), kFinderTransparent);
+    EXPECT_EQ(sight.At(0, 0), pictures::kTransparent);
     // The circle crosses the diagonals 9 pixels out, black inside white.
     int black = 0;
     for (int y = 0; y < kFinderCursorSize; ++y) {
         for (int x = 0; x < kFinderCursorSize; ++x) {
             const auto c = sight.At(x, y);
-            EXPECT_TRUE(c == 0 || c == 0xFFFFFF || c == kFinderTransparent);
+            EXPECT_TRUE(c == 0 || c == 0xFFFFFF || c == pictures::kTransparent);
             black += c == 0;
         }
     }

@@ -37,6 +37,33 @@ TEST(FromArt, MapsCharactersThroughThePalette) {
     EXPECT_THROW(FromArt(unknown, palette), std::invalid_argument);
 }
 
+TEST(Scaled, RepeatsWholePixelsAndKeepsTheMaskExact) {
+    constexpr std::array<std::pair<char, Rgb>, 2> palette{{{'.', kTransparent}, {'x', 0x123456}}};
+    constexpr std::array<std::string_view, 2> art{"x.", ".x"};
+    const Image image = FromArt(art, palette);
+
+    const Image twice = Scaled(image, 4, 4); // each pixel a 2 x 2 block
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(twice.At(x, y), image.At(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+    // Between whole factors every pixel is still one of the picture's own: no blend with the
+    // mask colour, which would leave a fringe around the picture.
+    const Image between = Scaled(image, 3, 5);
+    std::set<Rgb> colours;
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            colours.insert(between.At(x, y));
+        }
+    }
+    EXPECT_EQ(colours, (std::set<Rgb>{kTransparent, 0x123456}));
+    EXPECT_EQ(between.At(2, 4), 0x123456u); // the far corner follows the far corner
+
+    EXPECT_EQ(Scaled(image, 0, 0).Width(), 0);
+    EXPECT_EQ(Scaled(Image(0, 0, 0), 3, 3).At(2, 2), kTransparent);
+}
+
 TEST(ToolbarPictures, AreSevenDistinctMaskedSixteenPixelSquares) {
     const auto images = vantry::ToolbarPictures();
     ASSERT_EQ(images.size(), 7u);
@@ -50,9 +77,9 @@ TEST(ToolbarPictures, AreSevenDistinctMaskedSixteenPixelSquares) {
                 pixels.push_back(image.At(x, y));
             }
         }
-        EXPECT_EQ(image.At(0, 0), vantry::kToolbarMask); // the corners show the toolbar
+        EXPECT_EQ(image.At(0, 0), pictures::kTransparent); // the corners show the toolbar
         EXPECT_GT(std::count_if(pixels.begin(), pixels.end(),
-                                [](Rgb c) { return c != vantry::kToolbarMask; }),
+                                [](Rgb c) { return c != pictures::kTransparent; }),
                   20);
         distinct.insert(pixels);
     }

@@ -130,10 +130,10 @@ TEST(Light3DFrame, LinesCoverUpToTheirSecondEndAndTheCornersBelongToBottomAndRig
 TEST(JumpPointer, IsAHandWhoseFingertipIsTheHotSpot) {
     const pictures::Image hand = DrawJumpPointer();
     ASSERT_EQ(hand.Width(), kJumpPointerSize);
-    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY), 0x000000u);            // the tip's outline
-    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY - 1), kJumpTransparent); // nothing above
-    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY + 2), 0xFFFFFFu);        // the finger
-    EXPECT_EQ(hand.At(0, 0), kJumpTransparent);
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY), 0x000000u); // the tip's outline
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY - 1), pictures::kTransparent); // nothing above
+    EXPECT_EQ(hand.At(kJumpHotSpotX, kJumpHotSpotY + 2), 0xFFFFFFu);              // the finger
+    EXPECT_EQ(hand.At(0, 0), pictures::kTransparent);
 }
 
 TEST(PositionText, WritesRectanglesStatesAndIds) {

@@ -1,0 +1,179 @@
+// Every form draws itself, and the toolbar and trees draw their pictures, at the screen's scale.
+// These run at 96 dots per inch with the other tests, and at 120, 144 and 192 in scale runs.
+#include "core/version.h"
+#include "main_fixture.h"
+#include "properties/properties_form.h"
+#include "resources/resources_form.h"
+#include "resources/tree_pictures.h"
+#include "scale_run.h"
+#include "search/find_window_form.h"
+#include "toolkit/app.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// What the screen shows of a window, within the screen.
+struct Shot {
+    std::vector<COLORREF> pixels;
+
+    double Share(COLORREF color) const {
+        if (pixels.empty()) {
+            return 0;
+        }
+        return static_cast<double>(std::count(pixels.begin(), pixels.end(), color)) /
+               static_cast<double>(pixels.size());
+    }
+};
+
+Shot Capture(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&place, &place, &screen);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, canvas);
+    HDC screenDC = GetDC(nullptr);
+    BitBlt(dc, 0, 0, width, height, screenDC, place.left, place.top, SRCCOPY);
+    ReleaseDC(nullptr, screenDC);
+    GdiFlush();
+    Shot shot;
+    const auto* pixel = static_cast<const BYTE*>(bits);
+    for (int i = 0; bits && i < width * height; ++i, pixel += 4) {
+        shot.pixels.push_back(RGB(pixel[2], pixel[1], pixel[0]));
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(canvas);
+    return shot;
+}
+
+// Drawn, not a black rectangle: the form's own background covers much of it.
+void ExpectDrawn(HWND form, COLORREF back, const char* name) {
+    SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UpdateWindow(form);
+    testwin::Pump();
+    const Shot shot = Capture(form);
+    ASSERT_FALSE(shot.pixels.empty()) << name;
+    EXPECT_LT(shot.Share(RGB(0, 0, 0)), 0.2) << name;
+    EXPECT_GT(shot.Share(back), 0.2) << name;
+}
+
+// A picture's pixel where its art puts it: (x, y) counted on the 16-pixel art, read in the
+// middle of the scaled pixel.
+COLORREF ArtPixel(HIMAGELIST list, int image, int x, int y) {
+    const int size = tk::ScaledPixels(16);
+    return testwin::DrawnPixel(
+        [list, image](HDC dc) {
+            const RECT all{0, 0, 64, 64};
+            FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+            ImageList_Draw(list, image, dc, 0, 0, ILD_NORMAL);
+        },
+        (2 * x + 1) * size / 32, (2 * y + 1) * size / 32);
+}
+
+int ImageSize(HIMAGELIST list) {
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(list, &width, &height);
+    return width;
+}
+
+class Dpi : public MainTest {
+  protected:
+    void SetUp() override {
+        if (testwin::AskedDpi() != 0) {
+            ASSERT_EQ(tk::ScreenDpi(), testwin::AskedDpi()) << "the scale run did not take";
+        }
+        LoadMain();
+    }
+    RECT PlaceOf(HWND control) const {
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, main_->hWnd(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+};
+
+} // namespace
+
+TEST_F(Dpi, TheMainWindowDrawsWithItsToolbarAndTreePicturesAtScale) {
+    ExpectDrawn(main_->hWnd(), GetSysColor(COLOR_WINDOW), "Main");
+
+    const int size = tk::ScaledPixels(16);
+    HWND toolbar = main_->tbrCommands.hWnd();
+    auto pictures = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0));
+    EXPECT_EQ(ImageSize(pictures), size);
+    // The Properties picture's bottom-right outline pixel: outside a 16-pixel picture at scale.
+    EXPECT_EQ(ArtPixel(pictures, 2, 12, 13), RGB(0, 0, 0));
+    EXPECT_EQ(ArtPixel(pictures, 2, 14, 13), RGB(0x80, 0x80, 0x80)); // transparent
+    const auto buttonHeight = HIWORD(SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0));
+    EXPECT_GE(buttonHeight, size);
+    // The band holds its buttons: it is no taller than they are, with a margin at scale.
+    EXPECT_LE(PlaceOf(Tree()).top - PlaceOf(toolbar).top, buttonHeight + tk::ScaledPixels(12));
+
+    auto nodes = reinterpret_cast<HIMAGELIST>(SendMessageA(Tree(), TVM_GETIMAGELIST, 0, 0));
+    EXPECT_EQ(ImageSize(nodes), size);
+}
+
+namespace {
+
+HWND g_about = nullptr;
+Shot g_aboutShot;
+
+void CALLBACK CaptureAbout(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND about = FindWindowA("Vantry.Form", "About " VANTRY_TITLE);
+    if (!about) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    UpdateWindow(about);
+    testwin::Pump();
+    g_about = about;
+    g_aboutShot = Capture(about);
+    PostMessageA(about, WM_CLOSE, 0, 0);
+}
+
+} // namespace
+
+TEST_F(Dpi, TheAboutBoxDraws) {
+    SetTimer(nullptr, 0, 20, CaptureAbout);
+    Choose(main_->mnuAbout); // returns when the box is gone
+    ASSERT_NE(g_about, nullptr);
+    EXPECT_LT(g_aboutShot.Share(RGB(0, 0, 0)), 0.2);
+    EXPECT_GT(g_aboutShot.Share(GetSysColor(COLOR_BTNFACE)), 0.2);
+}
+
+TEST_F(Dpi, ThePropertiesResourceAndSearchFormsDraw) {
+    vantry::frmProperties properties(*main_);
+    vantry::frmResources resources(*main_);
+    vantry::frmFindWindow search(*main_);
+    main_->SetForms({&properties, &resources, &search});
+    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(main_->hWnd())));
+
+    Choose(main_->mnuWindowProps);
+    ExpectDrawn(properties.hWnd(), GetSysColor(COLOR_BTNFACE), "properties");
+    properties.Unload();
+
+    Choose(main_->mnuShowResources);
+    ExpectDrawn(resources.hWnd(), GetSysColor(COLOR_BTNFACE), "resources");
+    const HIMAGELIST pictures = resources.imlTree.Handle();
+    EXPECT_EQ(ImageSize(pictures), tk::ScaledPixels(vantry::kTreePictureWidth));
+    // The bitmap picture's frame at its right edge, and the sky inside it.
+    EXPECT_EQ(ArtPixel(pictures, 0, 14, 5), RGB(0, 0, 0));
+    EXPECT_EQ(ArtPixel(pictures, 0, 3, 5), RGB(0, 0xFF, 0xFF));
+    resources.Unload();
+
+    search.Show();
+    ExpectDrawn(search.hWnd(), GetSysColor(COLOR_BTNFACE), "search");
+    search.Unload();
+}
