@@ -30,13 +30,11 @@ Light3D::~Light3D() {
     if (hWnd()) {
         tk::SetWindowObject(hWnd(), nullptr);
     }
-    if (surface_ && initialBitmap_) {
-        SelectObject(surface_.get(), initialBitmap_);
-    }
 }
 
 void Light3D::Create(tk::Form& parent) {
-    tk::EnsureWindowClass(kLight3DClass, &Light3D::WindowProc, CS_DBLCLKS | CS_OWNDC);
+    tk::EnsureWindowClass(kLight3DClass, &tk::GuardedWindowProc<&Light3D::WindowProc>,
+                          CS_DBLCLKS | CS_OWNDC);
     HWND window =
         CreateChild(parent, kLight3DClass, WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
     tk::SetWindowObject(window, this);
@@ -156,37 +154,28 @@ void Light3D::SetStyle(std::int16_t style) {
 
 HDC Light3D::hdc() const {
     if (properties_.autoRedraw) {
-        return surface_.get();
+        return surface_.hdc();
     }
     return hWnd() ? GetDC(hWnd()) : nullptr; // the class's own DC: nothing to give back
 }
 
 void Light3D::MakeSurface() {
-    if (surface_ && initialBitmap_) {
-        SelectObject(surface_.get(), initialBitmap_);
-    }
-    initialBitmap_ = nullptr;
-    surface_.reset();
-    bitmap_.reset();
+    surface_ = tk::MemorySurface();
     if (!properties_.autoRedraw || !hWnd()) {
         return;
     }
     RECT client{};
     GetClientRect(hWnd(), &client);
-    HDC windowDC = GetDC(hWnd());
-    bitmap_ = mAPI::Bitmap(CreateCompatibleBitmap(windowDC, std::max<LONG>(client.right, 1),
-                                                  std::max<LONG>(client.bottom, 1)));
-    surface_ = mAPI::MemoryDC(CreateCompatibleDC(windowDC));
-    initialBitmap_ = SelectObject(surface_.get(), bitmap_.get());
-    SelectObject(surface_.get(), font_.get());
-    SetTextColor(surface_.get(), tk::ResolveColor(properties_.foreColor));
-    SetBkColor(surface_.get(), tk::ResolveColor(properties_.backColor));
+    surface_ = tk::MemorySurface(client.right, client.bottom);
+    SelectObject(surface_.hdc(), font_.get());
+    SetTextColor(surface_.hdc(), tk::ResolveColor(properties_.foreColor));
+    SetBkColor(surface_.hdc(), tk::ResolveColor(properties_.backColor));
     Cls();
 }
 
 void Light3D::Cls() {
     if (properties_.autoRedraw && surface_) {
-        Paint(surface_.get());
+        Paint(surface_.hdc());
     }
     Repaint();
 }
@@ -248,11 +237,7 @@ LRESULT CALLBACK Light3D::WindowProc(HWND window, UINT message, WPARAM wParam, L
     if (!control) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    try {
-        return control->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return control->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT Light3D::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -274,7 +259,7 @@ LRESULT Light3D::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(hWnd(), &paint);
         if (properties_.autoRedraw && surface_) {
-            BitBlt(dc, 0, 0, paint.rcPaint.right, paint.rcPaint.bottom, surface_.get(), 0, 0,
+            BitBlt(dc, 0, 0, paint.rcPaint.right, paint.rcPaint.bottom, surface_.hdc(), 0, 0,
                    SRCCOPY);
         }
         EndPaint(hWnd(), &paint);

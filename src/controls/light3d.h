@@ -5,6 +5,7 @@
 #include "controls/light3d_logic.h"
 #include "core/handles.h"
 #include "toolkit/control.h"
+#include "toolkit/memory_surface.h"
 #include "toolkit/property_bag.h"
 #include "toolkit/static_controls.h"
 
@@ -42,7 +43,7 @@ class Light3D : public tk::Control {
     std::uint32_t BackColor() const { return properties_.backColor; }
     void SetBackColor(std::uint32_t color);
     void PSet_(float x, float y, std::uint32_t color);
-    HBITMAP Image() const { return bitmap_.get(); }
+    HBITMAP Image() const { return surface_.Bitmap(); }
     std::int16_t Style() const { return properties_.style; }
     void SetStyle(std::int16_t style);
 
@@ -82,9 +83,7 @@ class Light3D : public tk::Control {
     Light3DProperties properties_;
     std::array<tk::Line, 4> lin3D_;
     mAPI::Font font_;
-    mAPI::Bitmap bitmap_;
-    mAPI::MemoryDC surface_;
-    HGDIOBJ initialBitmap_ = nullptr;
+    tk::MemorySurface surface_;
 };
 
 } // namespace vantry

@@ -1,5 +1,7 @@
 #include "core/resource_enum.h"
 
+#include "core/guarded.h"
+
 namespace mAPI {
 
 namespace {
@@ -25,21 +27,31 @@ BOOL CALLBACK EnumResTypeProc(HMODULE module, LPSTR type, LONG_PTR) {
     if (!g_sink) {
         return TRUE;
     }
-    const std::string typeText = ResourceIdText(type);
-    const bool named = !IS_INTRESOURCE(type);
-    const auto number =
-        static_cast<std::uint32_t>(named ? 0 : reinterpret_cast<std::uintptr_t>(type));
-    if (g_sink->AddType(typeText, named, number)) {
-        EnumResourceNamesA(module, named ? typeText.c_str() : type, EnumResNameProc, 0);
-    }
-    return TRUE;
+    // A failure ends the enumeration; what was listed stays.
+    return Guarded(
+        [&] {
+            const std::string typeText = ResourceIdText(type);
+            const bool named = !IS_INTRESOURCE(type);
+            const auto number =
+                static_cast<std::uint32_t>(named ? 0 : reinterpret_cast<std::uintptr_t>(type));
+            if (g_sink->AddType(typeText, named, number)) {
+                EnumResourceNamesA(module, named ? typeText.c_str() : type, EnumResNameProc, 0);
+            }
+            return TRUE;
+        },
+        [] { return FALSE; });
 }
 
 BOOL CALLBACK EnumResNameProc(HMODULE, LPCSTR type, LPSTR name, LONG_PTR) {
-    if (g_sink) {
-        g_sink->AddName(ResourceIdText(type), ResourceIdText(name));
+    if (!g_sink) {
+        return TRUE;
     }
-    return TRUE;
+    return Guarded(
+        [&] {
+            g_sink->AddName(ResourceIdText(type), ResourceIdText(name));
+            return TRUE;
+        },
+        [] { return FALSE; });
 }
 
 } // namespace mAPI

@@ -4,7 +4,7 @@
 #include "core/mapi_win.h"
 #include "properties/jump_pointer.h"
 #include "properties/monitor_picture.h"
-#include "toolkit/image_surface.h"
+#include "toolkit/memory_surface.h"
 #include "tree/main_form.h"
 
 namespace vantry {
@@ -178,7 +178,7 @@ void frmProperties::Form_Load() {
     const COLORREF face = tk::ResolveColor(0x80000016);
     const pictures::Image monitor = DrawMonitorPicture(
         static_cast<pictures::Rgb>(GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face)));
-    BitBlt(imgMontr.hdc(), 0, 0, kMonitorWidth, kMonitorHeight, tk::ImageSurface(monitor).hdc(), 0,
+    BitBlt(imgMontr.hdc(), 0, 0, kMonitorWidth, kMonitorHeight, tk::MemorySurface(monitor).hdc(), 0,
            0, SRCCOPY);
     cboGDI.AddItem("Icon", GCLP_HICON);
     cboGDI.AddItem("Small Icon", GCLP_HICONSM);

@@ -6,7 +6,7 @@
 #include "core/version.h"
 #include "search/finder_cursor.h"
 #include "search/handle_text.h"
-#include "toolkit/image_surface.h"
+#include "toolkit/memory_surface.h"
 #include "tree/main_form.h"
 #include "tree/window_text.h"
 

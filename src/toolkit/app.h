@@ -2,6 +2,7 @@
 // the message loop and the mouse pointer.
 #pragma once
 
+#include "core/guarded.h"
 #include "core/handles.h"
 #include "toolkit/font_desc.h"
 
@@ -41,6 +42,13 @@ mAPI::Font CreateFont(const FontDesc& font);
 // The cursor that stands for a pointer value (Custom: the application's custom image);
 // nullptr for the default.
 HCURSOR CursorFor(MousePointer pointer);
+
+// Our window classes register their procedure through this guard (see mAPI::Guarded).
+template <WNDPROC Handle>
+LRESULT CALLBACK GuardedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return mAPI::Guarded([&] { return Handle(window, message, wParam, lParam); },
+                         [&] { return DefWindowProcA(window, message, wParam, lParam); });
+}
 
 // Registers one of our window classes the first time it is asked for (arrow cursor, room for
 // one pointer in the window's extra bytes); returns the class atom.

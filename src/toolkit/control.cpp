@@ -1,5 +1,7 @@
 #include "toolkit/control.h"
 
+#include "core/guarded.h"
+
 #include "toolkit/app.h"
 #include "toolkit/form.h"
 
@@ -39,15 +41,13 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
         control->originalProc_ = nullptr;
         return CallWindowProcA(original, window, message, wParam, lParam);
     }
-    LRESULT result = 0;
-    try {
-        if (control->SubclassMessage(message, wParam, lParam, result)) {
-            return result;
-        }
-    } catch (...) {
-        // Never into the system's code.
-    }
-    return CallWindowProcA(original, window, message, wParam, lParam);
+    const auto passOn = [&] { return CallWindowProcA(original, window, message, wParam, lParam); };
+    return mAPI::Guarded(
+        [&] {
+            LRESULT result = 0;
+            return control->SubclassMessage(message, wParam, lParam, result) ? result : passOn();
+        },
+        passOn);
 }
 
 RECT Control::PixelRect() const {

@@ -72,7 +72,7 @@ void Form::Load() {
 }
 
 void Form::Create(HWND owner) {
-    g_formClass = EnsureWindowClass(kFormClass, &Form::WindowProc, CS_DBLCLKS,
+    g_formClass = EnsureWindowClass(kFormClass, &GuardedWindowProc<&Form::WindowProc>, CS_DBLCLKS,
                                     reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const bool sizable = design_.border == BorderStyle::Sizable;
     const DWORD style =
@@ -277,12 +277,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (!form) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    // An exception must never unwind through the system's code.
-    try {
-        return form->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return form->HandleMessage(message, wParam, lParam);
 }
 
 void Form::MoveDialogFocus(WPARAM wParam, LPARAM lParam) {

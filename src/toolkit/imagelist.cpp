@@ -1,6 +1,6 @@
 #include "toolkit/imagelist.h"
 
-#include "toolkit/image_surface.h"
+#include "toolkit/memory_surface.h"
 
 #include <commctrl.h>
 
@@ -17,12 +17,10 @@ int ImageList::Count() const {
 int ImageList::Add(HDC source) {
     // Images wait in a strip of our own: the source may be larger than one image (it would
     // split into several) and its bitmap is selected into its own DC.
-    if (!stripDC_) {
-        stripDC_ = mAPI::MemoryDC(CreateCompatibleDC(source));
-        strip_ = mAPI::Bitmap(CreateCompatibleBitmap(source, width_ * kStripImages, height_));
-        SelectObject(stripDC_.get(), strip_.get());
+    if (!strip_) {
+        strip_ = MemorySurface(width_ * kStripImages, height_);
     }
-    BitBlt(stripDC_.get(), pending_ * width_, 0, width_, height_, source, 0, 0, SRCCOPY);
+    BitBlt(strip_.hdc(), pending_ * width_, 0, width_, height_, source, 0, 0, SRCCOPY);
     ++pending_;
     const int index = Count();
     if (!batching_ || pending_ == kStripImages) {
@@ -32,7 +30,7 @@ int ImageList::Add(HDC source) {
 }
 
 int ImageList::AddPicture(const pictures::Image& picture) {
-    return Add(ImageSurface(pictures::Scaled(picture, width_, height_)).hdc());
+    return Add(MemorySurface(pictures::Scaled(picture, width_, height_)).hdc());
 }
 
 void ImageList::Flush() {
@@ -40,22 +38,17 @@ void ImageList::Flush() {
         return;
     }
     // The list takes as many images as the bitmap is wide, so hand it exactly the pending ones.
-    mAPI::Bitmap images(CreateCompatibleBitmap(stripDC_.get(), width_ * pending_, height_));
-    {
-        mAPI::MemoryDC copy(CreateCompatibleDC(stripDC_.get()));
-        mAPI::SelectGuard select(copy.get(), images.get());
-        BitBlt(copy.get(), 0, 0, width_ * pending_, height_, stripDC_.get(), 0, 0, SRCCOPY);
-    }
+    MemorySurface images(width_ * pending_, height_);
+    BitBlt(images.hdc(), 0, 0, width_ * pending_, height_, strip_.hdc(), 0, 0, SRCCOPY);
     pending_ = 0;
-    ImageList_AddMasked(list_.get(), images.get(), mask_);
+    ImageList_AddMasked(list_.get(), images.TakeBitmap().get(), mask_);
 }
 
 void ImageList::SetImageSize(int width, int height) {
     pending_ = 0;
     width_ = width;
     height_ = height;
-    stripDC_.reset();
-    strip_.reset();
+    strip_ = MemorySurface();
     ImageList_SetIconSize(list_.get(), width, height);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/handles.h"
 #include "core/image.h"
+#include "toolkit/memory_surface.h"
 
 #include <windows.h>
 
@@ -53,8 +54,7 @@ class ImageList {
     mAPI::ImageListHandle list_;
     bool batching_ = false;
     int pending_ = 0;
-    mAPI::MemoryDC stripDC_;
-    mAPI::Bitmap strip_;
+    MemorySurface strip_;
 };
 
 } // namespace tk

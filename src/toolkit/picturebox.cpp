@@ -21,20 +21,10 @@ PictureBox::~PictureBox() {
     if (hWnd()) {
         SetWindowObject(hWnd(), nullptr); // the window may outlive us by a moment
     }
-    ReleaseSurface();
-}
-
-void PictureBox::ReleaseSurface() {
-    if (dc_ && initialBitmap_) {
-        SelectObject(dc_.get(), initialBitmap_);
-    }
-    initialBitmap_ = nullptr;
-    dc_.reset();
-    bitmap_.reset();
 }
 
 void PictureBox::Create(Form& parent) {
-    EnsureWindowClass(kPictureClass, &PictureBox::WindowProc);
+    EnsureWindowClass(kPictureClass, &GuardedWindowProc<&PictureBox::WindowProc>);
 
     toolTip_ = nullptr; // a new window gets a new tooltip
     HWND window = CreateChild(parent, kPictureClass, visible_ ? WS_VISIBLE : 0);
@@ -48,12 +38,7 @@ void PictureBox::Create(Form& parent) {
 }
 
 void PictureBox::MakeSurface() {
-    ReleaseSurface();
-    const mAPI::WindowDC screen(nullptr);
-    bitmap_ = mAPI::Bitmap(
-        CreateCompatibleBitmap(screen.get(), std::max(width_, 1), std::max(height_, 1)));
-    dc_ = mAPI::MemoryDC(CreateCompatibleDC(screen.get()));
-    initialBitmap_ = SelectObject(dc_.get(), bitmap_.get());
+    surface_ = MemorySurface(width_, height_);
     Cls();
 }
 
@@ -69,38 +54,24 @@ void PictureBox::SetPixelSize(int width, int height) {
 }
 
 void PictureBox::FollowSize(int width, int height) {
-    if (!dc_ || (width == width_ && height == height_)) {
+    if (!surface_ || (width == width_ && height == height_)) {
         return;
     }
-    const int oldWidth = width_;
-    const int oldHeight = height_;
-    mAPI::Bitmap oldBitmap = std::move(bitmap_);
-    const mAPI::WindowDC screen(nullptr);
-    bitmap_ =
-        mAPI::Bitmap(CreateCompatibleBitmap(screen.get(), std::max(width, 1), std::max(height, 1)));
-    SelectObject(dc_.get(), bitmap_.get());
     width_ = width;
     height_ = height;
-    Cls();
-    const mAPI::MemoryDC old(CreateCompatibleDC(screen.get()));
-    const HGDIOBJ previous = SelectObject(old.get(), oldBitmap.get());
-    BitBlt(dc_.get(), 0, 0, std::min(oldWidth, width), std::min(oldHeight, height), old.get(), 0, 0,
-           SRCCOPY);
-    SelectObject(old.get(), previous);
+    surface_.Resize(width, height, ResolveColor(backColor_));
 }
 
 void PictureBox::Cls() {
-    const RECT all{0, 0, width_, height_};
-    const mAPI::Brush background(CreateSolidBrush(ResolveColor(backColor_)));
-    FillRect(dc_.get(), &all, background.get());
+    surface_.Fill(ResolveColor(backColor_));
 }
 
 void PictureBox::PSet(int x, int y, std::uint32_t color) {
-    SetPixelV(dc_.get(), x, y, ResolveColor(color));
+    SetPixelV(surface_.hdc(), x, y, ResolveColor(color));
 }
 
 COLORREF PictureBox::Point(int x, int y) const {
-    return GetPixel(dc_.get(), x, y);
+    return GetPixel(surface_.hdc(), x, y);
 }
 
 void PictureBox::SetToolTipText(const std::string& text) {
@@ -217,8 +188,9 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
-        if (picture && picture->dc_) {
-            BitBlt(dc, 0, 0, picture->width_, picture->height_, picture->dc_.get(), 0, 0, SRCCOPY);
+        if (picture && picture->surface_) {
+            BitBlt(dc, 0, 0, picture->width_, picture->height_, picture->surface_.hdc(), 0, 0,
+                   SRCCOPY);
         }
         EndPaint(window, &paint);
         return 0;

@@ -3,6 +3,7 @@
 
 #include "core/handles.h"
 #include "toolkit/control.h"
+#include "toolkit/memory_surface.h"
 #include "toolkit/mouse.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@ class PictureBox : public Control {
     ~PictureBox() override;
     void Create(Form& parent) override;
 
-    HDC hdc() const { return dc_.get(); }
+    HDC hdc() const { return surface_.hdc(); }
     int PixelWidth() const { return width_; }
     int PixelHeight() const { return height_; }
 
@@ -48,7 +49,6 @@ class PictureBox : public Control {
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void ReleaseSurface();
     void MakeSurface();
     void FollowSize(int width, int height);
     void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -57,9 +57,7 @@ class PictureBox : public Control {
     bool visible_;
     int width_ = 0;
     int height_ = 0;
-    mAPI::Bitmap bitmap_;
-    mAPI::MemoryDC dc_;
-    HGDIOBJ initialBitmap_ = nullptr;
+    MemorySurface surface_;
     HWND toolTip_ = nullptr; // destroyed with the form, as an owned window
     std::string toolTipText_;
 };

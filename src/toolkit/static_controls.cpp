@@ -48,7 +48,7 @@ Line::Line(int x1, int y1, int x2, int y2, std::uint32_t color)
     : Control(LineRect(x1, y1, x2, y2)), color_(color) {}
 
 void Line::Create(Form& parent) {
-    EnsureWindowClass(kLineClass, &Line::WindowProc);
+    EnsureWindowClass(kLineClass, &GuardedWindowProc<&Line::WindowProc>);
     HWND window = CreateChild(parent, kLineClass, WS_VISIBLE);
     SetWindowLongPtrA(window, GWLP_USERDATA, static_cast<LONG_PTR>(color_));
 }

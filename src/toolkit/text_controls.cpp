@@ -150,7 +150,7 @@ constexpr char kFrameClass[] = "Vantry.Frame";
 } // namespace
 
 void Frame::Create(Form& parent) {
-    EnsureWindowClass(kFrameClass, &Frame::WindowProc, 0,
+    EnsureWindowClass(kFrameClass, &GuardedWindowProc<&Frame::WindowProc>, 0,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     HWND window =
         CreateChild(parent, kFrameClass, WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);

@@ -1,8 +1,13 @@
 #include "core/handles.h"
 #include "core/loaded_forms.h"
+#include "test_windows.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/text_controls.h"
 #include "tree/main_form.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using vantry::Main;
 
@@ -32,4 +37,48 @@ TEST(IsFormLoaded, ForgetsAFormWhoseWindowIsDestroyedBehindItsBack) {
     main.Show();
     EXPECT_TRUE(mAPI::IsFormLoaded(main));
     EXPECT_NE(main.tvTree.Count(), 0u);
+}
+
+namespace {
+
+// A form whose own handlers and whose controls' handlers all throw.
+class ThrowingForm : public tk::Form {
+  public:
+    ThrowingForm() : tk::Form({"throwing", 3000, 2000}) {
+        AddControl(picture);
+        AddControl(text);
+        picture.MouseDown = [](int, int, int, int) { throw std::runtime_error("picture"); };
+        picture.Resize = [] { throw std::runtime_error("resize"); };
+        text.KeyPress = [](char) -> std::optional<char> { throw std::runtime_error("key"); };
+    }
+    tk::PictureBox picture{{0, 0, 1500, 1500}, tk::SystemColor(COLOR_WINDOW)};
+    tk::TextBox text{{1600, 0, 1200, 300}, 0, false, std::nullopt};
+    bool armed = false; // Show itself lays the form out: that call is ours, not the system's
+
+  protected:
+    void Form_Resize() override {
+        if (armed) {
+            throw std::runtime_error("form");
+        }
+    }
+};
+
+} // namespace
+
+// An exception in a handler never unwinds through the system's code: every window class of
+// ours gives the message its default answer, and the program goes on.
+TEST(WindowProcedures, AHandlerThatThrowsLeavesTheProgramRunning) {
+    ThrowingForm form;
+    form.Show();
+    form.armed = true;
+    SendMessageA(form.picture.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageA(form.picture.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    SetWindowPos(form.picture.hWnd(), nullptr, 0, 0, 50, 60, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageA(form.text.hWnd(), WM_CHAR, 'a', 0);
+    SetWindowPos(form.hWnd(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+    testwin::Pump();
+    EXPECT_TRUE(IsWindow(form.hWnd()));
+    // The picture took its new size before its handler threw.
+    EXPECT_EQ(form.picture.PixelWidth(), 50);
+    EXPECT_TRUE(form.Unload());
 }
