@@ -27,7 +27,7 @@ class Light3D : public tk::Control {
     std::uint32_t ForeColor() const { return properties_.foreColor; }
     void SetForeColor(std::uint32_t color);
     bool Enabled() const { return properties_.enabled; }
-    void SetEnabled(bool enabled);
+    void SetEnabled(bool enabled) override;
     const tk::FontDesc& Font() const { return properties_.font; }
     void SetFont(const tk::FontDesc& font);
     std::int16_t BackStyle() const { return properties_.backStyle; }

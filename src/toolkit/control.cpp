@@ -104,6 +104,10 @@ bool Control::Visible() const {
     return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+void Control::SetEnabled(bool enabled) {
+    EnableWindow(hwnd_, enabled);
+}
+
 void Control::MovePixels(int left, int top, int width, int height) {
     MoveWindow(hwnd_, left, top, width, height, TRUE);
 }

@@ -35,6 +35,7 @@ class Control {
     void BringToFront();
     void SetVisible(bool visible);
     bool Visible() const;
+    virtual void SetEnabled(bool enabled);
     // Place in pixels of the parent window.
     void MovePixels(int left, int top, int width, int height);
 

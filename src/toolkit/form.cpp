@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "core/loaded_forms.h"
+#include "core/mapi_win.h"
 #include "toolkit/button.h"
 #include "toolkit/control.h"
 #include "toolkit/menu.h"
@@ -197,10 +198,7 @@ std::string Form::Caption() const {
     if (!hwnd_) {
         return design_.caption;
     }
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return mAPI::ReadWindowCaption(hwnd_);
 }
 
 void Form::SetCaption(const std::string& caption) {

@@ -53,10 +53,6 @@ void TabStrip::SetSelectedIndex(int index) {
     SendMessageA(hWnd(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void TabStrip::SetEnabled(bool enabled) {
-    EnableWindow(hWnd(), enabled);
-}
-
 void ComboBox::Create(Form& parent) {
     HWND window =
         CreateChild(parent, "COMBOBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
@@ -105,10 +101,6 @@ void ComboBox::SetListIndex(int index) {
     if (Click) {
         Click();
     }
-}
-
-void ComboBox::SetEnabled(bool enabled) {
-    EnableWindow(hWnd(), enabled);
 }
 
 void ListBox::Create(Form& parent) {

@@ -20,7 +20,6 @@ class TabStrip : public Control {
     // 0-based; setting it from code raises no Click.
     int SelectedIndex() const;
     void SetSelectedIndex(int index);
-    void SetEnabled(bool enabled);
 
     std::function<void()> Click;
 
@@ -42,7 +41,6 @@ class ComboBox : public Control {
     // -1 for none. Setting it from code raises Click, as the user's choice does.
     int ListIndex() const;
     void SetListIndex(int index);
-    void SetEnabled(bool enabled);
 
     std::function<void()> Click;
 };

@@ -1,5 +1,6 @@
 #include "toolkit/static_controls.h"
 
+#include "core/mapi_win.h"
 #include "toolkit/app.h"
 
 #include <algorithm>
@@ -19,9 +20,7 @@ std::string Label::Caption() const {
     if (!hWnd()) {
         return caption_;
     }
-    char text[1024] = {};
-    GetWindowTextA(hWnd(), text, sizeof text);
-    return text;
+    return mAPI::ReadWindowCaption(hWnd());
 }
 
 void Label::SetCaption(const std::string& caption) {

@@ -1,5 +1,6 @@
 #include "toolkit/text_controls.h"
 
+#include "core/mapi_win.h"
 #include "toolkit/app.h"
 
 #include <commctrl.h>
@@ -97,15 +98,8 @@ void TextBox::SetUnderline(bool underline) {
                  reinterpret_cast<WPARAM>(underline ? underlined_.get() : BaseFont()), TRUE);
 }
 
-void TextBox::SetEnabled(bool enabled) {
-    EnableWindow(hWnd(), enabled);
-}
-
 std::string TextBox::Text() const {
-    const int length = GetWindowTextLengthA(hWnd());
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(hWnd(), buffer.data(), length + 1);
-    return buffer.data();
+    return mAPI::ReadWindowCaption(hWnd());
 }
 
 void TextBox::SetText(const std::string& text) {

@@ -25,7 +25,6 @@ class TextBox : public Control {
     void SetForeColor(std::uint32_t color);
     void SetUnderline(bool underline);
     bool Underline() const { return underline_; }
-    void SetEnabled(bool enabled);
     // The pointer over the box; nullptr for the usual one. The caller keeps it alive.
     void SetMouseIcon(HCURSOR cursor) { mouseIcon_ = cursor; }
     HCURSOR MouseIcon() const { return mouseIcon_; }

@@ -10,7 +10,9 @@
 #include "tree/toolbar_pictures.h"
 #include "tree/window_text.h"
 
+#include <array>
 #include <unordered_set>
+#include <utility>
 
 namespace vantry {
 
@@ -25,19 +27,16 @@ std::string KeyOf(HWND window) {
 }
 
 std::vector<tk::ToolbarButton> CommandButtons() {
-    using tk::ButtonStyle;
-    return {
-        {"Update", "Update", 1, ButtonStyle::Push},
-        {"VIS", "Show only visible windows", 2, ButtonStyle::Check, true},
-        {"", "", 0, ButtonStyle::Separator},
-        {"Props", "Properties", 3, ButtonStyle::Push},
-        {"Resource", "Resources", 4, ButtonStyle::Push},
-        {"", "", 0, ButtonStyle::Separator},
-        {"Find", "Window search", 5, ButtonStyle::Push},
-        {"", "", 0, ButtonStyle::Separator},
-        {"Activate", "Activate window", 6, ButtonStyle::Push},
-        {"Flash", "Flash window", 7, ButtonStyle::Push},
-    };
+    std::vector<tk::ToolbarButton> buttons;
+    for (const ToolbarCommand& command : kToolbarCommands) {
+        const bool check = command.command == MainCommand::OnlyVisible;
+        buttons.push_back({std::string(command.key), std::string(command.tooltip), command.image,
+                           command.image == 0 ? tk::ButtonStyle::Separator
+                           : check            ? tk::ButtonStyle::Check
+                                              : tk::ButtonStyle::Push,
+                           check});
+    }
+    return buttons;
 }
 
 // Asked through the loaded-forms collection, as every form asks about another.
@@ -173,30 +172,21 @@ void Main::mnuAbout_Click() {
 }
 
 void Main::tbrCommands_ButtonClick(const std::string& key) {
-    switch (CommandForButtonKey(key)) {
-    case MainCommand::Update:
-        mnuUpdate_Click();
-        break;
-    case MainCommand::OnlyVisible:
-        mnuOnlyVisible_Click();
-        break;
-    case MainCommand::WindowProps:
-        mnuWindowProps_Click();
-        break;
-    case MainCommand::ShowResources:
-        mnuShowResources_Click();
-        break;
-    case MainCommand::Search:
-        mnuSearch_Click();
-        break;
-    case MainCommand::Activate:
-        mnuActivate_Click();
-        break;
-    case MainCommand::Flash:
-        mnuFlash_Click();
-        break;
-    case MainCommand::None:
-        break;
+    // A button does what its menu command does.
+    const std::array<std::pair<MainCommand, tk::MenuItem*>, 7> items{{
+        {MainCommand::Update, &mnuUpdate},
+        {MainCommand::OnlyVisible, &mnuOnlyVisible},
+        {MainCommand::WindowProps, &mnuWindowProps},
+        {MainCommand::ShowResources, &mnuShowResources},
+        {MainCommand::Search, &mnuSearch},
+        {MainCommand::Activate, &mnuActivate},
+        {MainCommand::Flash, &mnuFlash},
+    }};
+    const MainCommand command = CommandForButtonKey(key);
+    for (const auto& [given, item] : items) {
+        if (given == command && item->Click) {
+            item->Click();
+        }
     }
 }
 

@@ -31,18 +31,9 @@ bool FlashRun::Tick() {
 }
 
 MainCommand CommandForButtonKey(std::string_view key) {
-    static constexpr std::array<std::pair<std::string_view, MainCommand>, 7> commands{{
-        {"Update", MainCommand::Update},
-        {"VIS", MainCommand::OnlyVisible},
-        {"Props", MainCommand::WindowProps},
-        {"Resource", MainCommand::ShowResources},
-        {"Find", MainCommand::Search},
-        {"Activate", MainCommand::Activate},
-        {"Flash", MainCommand::Flash},
-    }};
-    for (const auto& [name, command] : commands) {
-        if (name == key) {
-            return command;
+    for (const ToolbarCommand& button : kToolbarCommands) {
+        if (!key.empty() && button.key == key) {
+            return button.command;
         }
     }
     return MainCommand::None;
