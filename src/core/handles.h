@@ -122,4 +122,13 @@ class SelectGuard {
     HGDIOBJ previous_;
 };
 
+// Stops a window's painting for the guard's life (one window at a time, system-wide).
+class WindowUpdateLock {
+  public:
+    explicit WindowUpdateLock(HWND window) { LockWindowUpdate(window); }
+    ~WindowUpdateLock() { LockWindowUpdate(nullptr); }
+    WindowUpdateLock(const WindowUpdateLock&) = delete;
+    WindowUpdateLock& operator=(const WindowUpdateLock&) = delete;
+};
+
 } // namespace mAPI

@@ -2,6 +2,8 @@
 
 #include "resources/resource_logic.h"
 
+#include <utility>
+
 namespace vantry {
 
 bool IsModuleOfThisProcess(HMODULE module) {
@@ -38,6 +40,35 @@ HMODULE MapAsData(const std::string& path) {
         revert(redirection);
     }
     return module;
+}
+
+ResourceSource ResourceSource::OwnModule(HMODULE module) {
+    return {IsModuleOfThisProcess(module) ? module : nullptr, false};
+}
+
+ResourceSource ResourceSource::MappedFile(const std::string& path) {
+    return {MapAsData(path), true};
+}
+
+ResourceSource::ResourceSource(ResourceSource&& other) noexcept
+    : module_(std::exchange(other.module_, nullptr)), mapped_(std::exchange(other.mapped_, false)) {
+}
+
+ResourceSource& ResourceSource::operator=(ResourceSource&& other) noexcept {
+    if (this != &other) {
+        reset();
+        module_ = std::exchange(other.module_, nullptr);
+        mapped_ = std::exchange(other.mapped_, false);
+    }
+    return *this;
+}
+
+void ResourceSource::reset() {
+    if (mapped_ && module_) {
+        FreeLibrary(module_);
+    }
+    module_ = nullptr;
+    mapped_ = false;
 }
 
 ResourceRef::ResourceRef(std::string text) : text_(std::move(text)) {

@@ -16,6 +16,32 @@ bool IsModuleOfThisProcess(HMODULE module);
 // folder's redirection is suspended for the mapping only, so the file named is the one mapped.
 HMODULE MapAsData(const std::string& path);
 
+// The module whose resources are read: one of this process's own, borrowed, or an executable
+// file mapped as data, released when the source is reset or ends.
+class ResourceSource {
+  public:
+    ResourceSource() = default;
+    // Empty unless module is a module of this process: any other value would send the
+    // resource functions to an arbitrary address.
+    static ResourceSource OwnModule(HMODULE module);
+    static ResourceSource MappedFile(const std::string& path);
+    ~ResourceSource() { reset(); }
+    ResourceSource(const ResourceSource&) = delete;
+    ResourceSource& operator=(const ResourceSource&) = delete;
+    ResourceSource(ResourceSource&& other) noexcept;
+    ResourceSource& operator=(ResourceSource&& other) noexcept;
+
+    HMODULE get() const { return module_; }
+    bool Mapped() const { return mapped_; }
+    void reset();
+
+  private:
+    ResourceSource(HMODULE module, bool mapped) : module_(module), mapped_(mapped && module) {}
+
+    HMODULE module_ = nullptr;
+    bool mapped_ = false;
+};
+
 // A resource name or type as the resource functions take it: decimal digits as an integer
 // resource, any other text as its string.
 class ResourceRef {

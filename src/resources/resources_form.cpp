@@ -54,10 +54,6 @@ frmResources::frmResources(Main& main)
     picPreviewBack.Resize = [this] { picPreviewBack_Resize(); };
 }
 
-frmResources::~frmResources() {
-    ReleaseModule();
-}
-
 void frmResources::Form_Load() {
     main_.PlaceBesideSelection(*this);
     tvRes.SetImageList(imlTree);
@@ -68,16 +64,8 @@ void frmResources::Form_Load() {
 }
 
 bool frmResources::Form_QueryUnload() {
-    ReleaseModule();
+    source_.reset();
     return false;
-}
-
-void frmResources::ReleaseModule() {
-    if (bLibLoaded_ && hResModule_) {
-        FreeLibrary(hResModule_);
-    }
-    hResModule_ = nullptr;
-    bLibLoaded_ = false;
 }
 
 void frmResources::DoRefresh() {
@@ -89,36 +77,25 @@ void frmResources::DoRefresh() {
         ClearView();
         return;
     }
-    ReleaseModule();
+    source_.reset(); // the mapped file goes before another is taken
     if (cboResMode.ListIndex() == 0) {
-        // Only a module of our own process can be read; any other value would send the
-        // resource functions to an arbitrary address.
-        auto* instance = reinterpret_cast<HMODULE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-        hResModule_ = IsModuleOfThisProcess(instance) ? instance : nullptr;
-        bLibLoaded_ = false;
-        if (!hResModule_) {
-            ClearView();
-            return;
-        }
+        source_ = ResourceSource::OwnModule(
+            reinterpret_cast<HMODULE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)));
     } else {
         DWORD processId = 0;
         GetWindowThreadProcessId(window, &processId);
-        hResModule_ = MapAsData(mAPI::GetExePath(processId));
-        bLibLoaded_ = true;
-        if (!hResModule_) {
-            ClearView();
-            return;
-        }
+        source_ = ResourceSource::MappedFile(mAPI::GetExePath(processId));
     }
-    LockWindowUpdate(tvRes.hWnd());
-    {
-        const tk::TreeView::BulkUpdate bulk(tvRes);
+    if (!source_.get()) {
         ClearView();
-        mAPI::SetResourceSink(this);
-        EnumResourceTypesA(hResModule_, mAPI::EnumResTypeProc, 0);
-        mAPI::SetResourceSink(nullptr);
+        return;
     }
-    LockWindowUpdate(nullptr);
+    const mAPI::WindowUpdateLock lock(tvRes.hWnd());
+    const tk::TreeView::BulkUpdate bulk(tvRes);
+    ClearView();
+    mAPI::SetResourceSink(this);
+    EnumResourceTypesA(source_.get(), mAPI::EnumResTypeProc, 0);
+    mAPI::SetResourceSink(nullptr);
 }
 
 void frmResources::ClearView() {
@@ -193,8 +170,8 @@ void frmResources::ShowResInfo(const std::string& key, const std::string& typeDi
     txtResType.SetText(typeDisplay);
     const ResourceRef name(parts->nameText);
     const ResourceRef type(parts->typeText);
-    HRSRC info = FindResourceA(hResModule_, name.get(), type.get());
-    const DWORD size = info ? SizeofResource(hResModule_, info) : 0;
+    HRSRC info = FindResourceA(source_.get(), name.get(), type.get());
+    const DWORD size = info ? SizeofResource(source_.get(), info) : 0;
     txtSize.SetText(size != 0 ? mAPI::FormatByteCount(size) : "Unbekannt");
 }
 
@@ -234,15 +211,15 @@ std::vector<std::uint8_t> frmResources::ResourceBytes(const std::string& name,
                                                       const std::string& type, DWORD* size) const {
     const ResourceRef nameRef(name);
     const ResourceRef typeRef(type);
-    HRSRC info = FindResourceA(hResModule_, nameRef.get(), typeRef.get());
+    HRSRC info = FindResourceA(source_.get(), nameRef.get(), typeRef.get());
     if (size) {
         *size = 0;
     }
     if (!info) {
         return {};
     }
-    const DWORD length = SizeofResource(hResModule_, info);
-    HGLOBAL loaded = LoadResource(hResModule_, info);
+    const DWORD length = SizeofResource(source_.get(), info);
+    HGLOBAL loaded = LoadResource(source_.get(), info);
     const void* data = loaded ? LockResource(loaded) : nullptr;
     std::vector<std::uint8_t> bytes;
     // A broken entry may claim more data than the module holds: nothing of it is read.
@@ -262,7 +239,7 @@ std::vector<std::uint8_t> frmResources::ResourceBytes(const std::string& name,
 void frmResources::PreviewBitmap(const std::string& name) {
     const ResourceRef nameRef(name);
     const mAPI::Bitmap bitmap(static_cast<HBITMAP>(
-        LoadImageA(hResModule_, nameRef.get(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageA(source_.get(), nameRef.get(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP info{};
     if (bitmap) {
         GetObjectA(bitmap.get(), sizeof info, &info);
@@ -282,7 +259,7 @@ void frmResources::PreviewBitmap(const std::string& name) {
 void frmResources::PreviewCursor(const std::string& name) {
     const ResourceRef nameRef(name);
     const mAPI::Cursor cursor(static_cast<HCURSOR>(
-        LoadImageA(hResModule_, nameRef.get(), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
+        LoadImageA(source_.get(), nameRef.get(), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
     picPreview.SetPixelSize(32, 32);
     picPreview.Cls();
     if (cursor) {
@@ -313,7 +290,7 @@ void frmResources::PreviewIconGroup(const std::string& name) {
         return;
     }
     const CellSize cell = IconCellSize(*entries);
-    LockWindowUpdate(tvGroup.hWnd());
+    const mAPI::WindowUpdateLock lock(tvGroup.hWnd());
     picTemp.SetPixelSize(cell.width, cell.height);
     tvGroup.Clear();
     imlGroup.SetImageSize(std::max(cell.width, 1), std::max(cell.height, 1));
@@ -338,7 +315,6 @@ void frmResources::PreviewIconGroup(const std::string& name) {
             " bpp, " + mAPI::FormatByteCount(size);
         tvGroup.Add("", "i" + std::to_string(tvGroup.Count()), text, picture);
     }
-    LockWindowUpdate(nullptr);
     SetPreviewMode(3);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/handles.h"
 #include "core/resource_enum.h"
+#include "resources/module_access.h"
 #include "resources/resource_logic.h"
 #include "toolkit/button.h"
 #include "toolkit/imagelist.h"
@@ -24,13 +25,12 @@ class Main;
 class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
   public:
     explicit frmResources(Main& main);
-    ~frmResources() override;
 
     void DoRefresh() override;
 
     // The module the tree shows, and whether this form mapped it (and must release it).
-    HMODULE ResourceModule() const { return hResModule_; }
-    bool LibraryLoaded() const { return bLibLoaded_; }
+    HMODULE ResourceModule() const { return source_.get(); }
+    bool LibraryLoaded() const { return source_.Mapped(); }
 
     tk::Label Label4;
     tk::ComboBox cboResMode;
@@ -60,7 +60,6 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     void picPreviewBack_Resize();
 
     void ClearView();
-    void ReleaseModule();
     bool AddType(const std::string& typeText, bool named, std::uint32_t number) override;
     void AddName(const std::string& typeText, const std::string& nameText) override;
 
@@ -77,8 +76,7 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
                                             DWORD* size = nullptr) const;
 
     Main& main_;
-    HMODULE hResModule_ = nullptr;
-    bool bLibLoaded_ = false;
+    ResourceSource source_;
     // The type whose names are being listed: its names all go under it.
     std::string currentTypeText_;
     int currentTypeImage_ = 0;

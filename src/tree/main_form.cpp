@@ -219,11 +219,10 @@ void Main::tmrFlash_Timer() {
 }
 
 void Main::mnuAllExtend_Click() {
-    LockWindowUpdate(tvTree.hWnd());
+    const mAPI::WindowUpdateLock lock(tvTree.hWnd());
     for (HTREEITEM node : tvTree.Nodes()) {
         tvTree.SetExpanded(node, true);
     }
-    LockWindowUpdate(nullptr);
 }
 
 void Main::mnuUpdate_Click() {
@@ -235,10 +234,10 @@ void Main::LoadWindowTree() {
     SetPointer(tk::MousePointer::Hourglass);
     sbrState.SetSimpleText("Loading Window Hierarchy...");
     tk::DoEvents();
-    LockWindowUpdate(tvTree.hWnd());
     {
         // The lock stops painting only; without redraw the tree view also skips its per-node
         // layout work, and icons go to the image list a strip at a time.
+        const mAPI::WindowUpdateLock lock(tvTree.hWnd());
         const tk::TreeView::BulkUpdate bulk(tvTree);
         const tk::ImageList::Batch batch(imlWinIcons);
         tvTree.Clear();
@@ -246,7 +245,6 @@ void Main::LoadWindowTree() {
         AddTreeLineImage();
         AddWindowNode(nullptr, desktop);
     }
-    LockWindowUpdate(nullptr);
     tk::DoEvents();
     sbrState.SetSimpleText("Ready");
     SetPointer(tk::MousePointer::Default);
