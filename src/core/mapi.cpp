@@ -4,12 +4,6 @@
 
 namespace mAPI {
 
-TypeMismatchError::TypeMismatchError(std::string_view text)
-    : std::invalid_argument("type mismatch: \"" + std::string(text) + "\" is not a hex number") {}
-
-OverflowError::OverflowError(std::string_view text)
-    : std::overflow_error("overflow: \"" + std::string(text) + "\" has more than 8 hex digits") {}
-
 SubscriptOutOfRangeError::SubscriptOutOfRangeError(std::int32_t index, std::size_t size)
     : std::out_of_range("subscript out of range: word at " + std::to_string(index) + " in " +
                         std::to_string(size) + " bytes") {}
@@ -53,22 +47,19 @@ int HexDigitValue(char c) {
 
 } // namespace
 
-std::int32_t HexToLong(std::string_view text) {
+std::optional<std::int32_t> TryHexToLong(std::string_view text) {
     const auto first = text.find_first_not_of('0');
     const std::string_view rest = first == std::string_view::npos ? "" : text.substr(first);
-    if (rest.empty()) {
-        throw TypeMismatchError(text);
+    if (rest.empty() || rest.size() > 8) {
+        return std::nullopt;
     }
     std::uint32_t pattern = 0;
     for (const char c : rest) {
         const int digit = HexDigitValue(c);
         if (digit < 0) {
-            throw TypeMismatchError(text);
+            return std::nullopt;
         }
         pattern = (pattern << 4) | static_cast<std::uint32_t>(digit);
-    }
-    if (rest.size() > 8) {
-        throw OverflowError(text);
     }
     return static_cast<std::int32_t>(pattern);
 }

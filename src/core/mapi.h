@@ -3,24 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace mAPI {
-
-// A text that is not a hexadecimal number (empty, blanks, suffixes, signs).
-class TypeMismatchError : public std::invalid_argument {
-  public:
-    explicit TypeMismatchError(std::string_view text);
-};
-
-// A hexadecimal number with more than 8 significant digits.
-class OverflowError : public std::overflow_error {
-  public:
-    explicit OverflowError(std::string_view text);
-};
 
 // An index outside the byte array, or one that leaves no room for the word's second byte.
 class SubscriptOutOfRangeError : public std::out_of_range {
@@ -35,9 +24,10 @@ std::string HexStr8(std::int32_t value);
 // where pointers take 8 bytes, otherwise the low 32 bits as 8 digits.
 std::string HexPtr(std::uint64_t value, std::size_t bytes = sizeof(void*));
 
-// Reads hex digits after any leading zeros; FFFFFFFF gives -1.
-// Throws TypeMismatchError or OverflowError.
-std::int32_t HexToLong(std::string_view text);
+// Reads hex digits after any leading zeros; FFFFFFFF gives -1. Nullopt for a text that is no
+// hexadecimal number (empty, zeros only, blanks, suffixes, signs) and for more than 8
+// significant digits.
+std::optional<std::int32_t> TryHexToLong(std::string_view text);
 
 // The text before the first NUL; a text without NUL gives the empty text.
 std::string TrimNull(std::string_view text);

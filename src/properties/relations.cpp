@@ -9,8 +9,9 @@ std::string RelationText(std::int32_t handle) {
     return handle != 0 ? mAPI::HexStr8(handle) : "(None)";
 }
 
-std::string LinkKey(std::string_view linkText) {
-    return WindowKey(mAPI::HexToLong(linkText));
+std::optional<std::string> TryLinkKey(std::string_view linkText) {
+    const auto handle = mAPI::TryHexToLong(linkText);
+    return handle ? std::optional(WindowKey(*handle)) : std::nullopt;
 }
 
 std::string WindowNotFoundText(std::string_view linkText, bool onlyVisible) {

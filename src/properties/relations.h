@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,9 +12,9 @@ namespace vantry {
 // HexStr8 of a related window, or "(None)" for 0.
 std::string RelationText(std::int32_t handle);
 
-// The tree key a link's text leads to: WindowKey of HexToLong of the text.
-// Throws mAPI::TypeMismatchError or mAPI::OverflowError for "(None)" and other non-handles.
-std::string LinkKey(std::string_view linkText);
+// The tree key a link's text leads to: WindowKey of TryHexToLong of the text; nullopt for
+// "(None)" and other texts that are no handle.
+std::optional<std::string> TryLinkKey(std::string_view linkText);
 
 // "The window <text> could not be found." and, on the next line, a hint chosen by whether the
 // tree shows only visible windows.

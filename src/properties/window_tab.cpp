@@ -24,14 +24,12 @@ void frmProperties::FillRelations(HWND window) {
 
 void frmProperties::Link_Click(tk::TextBox& link) {
     const std::string text = link.Text();
-    try {
-        if (!main_.tvTree.SelectByKey(LinkKey(text))) {
-            throw std::out_of_range("no node has the key");
-        }
-        DoRefresh();
-    } catch (const std::exception&) {
+    const auto key = TryLinkKey(text);
+    if (!key || !main_.tvTree.SelectByKey(*key)) {
         ReportWindowNotFound(text);
+        return;
     }
+    DoRefresh();
 }
 
 void frmProperties::ReportWindowNotFound(const std::string& linkText) {

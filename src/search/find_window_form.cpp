@@ -91,28 +91,22 @@ bool frmFindWindow::Form_QueryUnload() {
 
 void frmFindWindow::cmdOK_Click() {
     tk::SetAppPointer(tk::MousePointer::Default);
-    std::string key;
-    try {
-        // Read the same handle that leaving the box would give, also when Enter is pressed
-        // with the focus still in it.
-        if (!txtHandle.Text().empty()) {
-            txtHandle.SetText(NormalizeHandleText(txtHandle.Text()));
-        }
-        const std::int32_t handle = HandleFromText(txtHandle.Text());
-        key = WindowKey(handle);
-        if (!main_.tvTree.Exists(key)) {
-            if (handle != 0) {
-                tk::ShowMessageBox(hWnd(),
-                                   "The window " + mAPI::HexStr8(handle) + " could not be found.",
-                                   VANTRY_TITLE, MB_OK | MB_ICONHAND);
-            }
-            Unload();
-            return;
-        }
-    } catch (const std::exception&) {
+    // Read the same handle that leaving the box would give, also when Enter is pressed with the
+    // focus still in it.
+    if (!txtHandle.Text().empty()) {
+        txtHandle.SetText(NormalizeHandleText(txtHandle.Text()));
+    }
+    const auto handle = TryHandleFromText(txtHandle.Text());
+    if (!handle) {
         return; // not a handle: the dialog stays as it is
     }
-    main_.tvTree.SelectByKey(key);
+    const std::string key = WindowKey(*handle);
+    if (main_.tvTree.Exists(key)) {
+        main_.tvTree.SelectByKey(key);
+    } else if (*handle != 0) {
+        tk::ShowMessageBox(hWnd(), "The window " + mAPI::HexStr8(*handle) + " could not be found.",
+                           VANTRY_TITLE, MB_OK | MB_ICONHAND);
+    }
     Unload();
 }
 

@@ -84,11 +84,11 @@ std::string NormalizeHandleText(std::string_view text) {
     return mAPI::HexStr8(HandleTextValue(text)) + "h";
 }
 
-std::int32_t HandleFromText(std::string_view text) {
+std::optional<std::int32_t> TryHandleFromText(std::string_view text) {
     if (text.empty()) {
         return 0;
     }
-    return mAPI::HexToLong(text.substr(0, text.size() - 1));
+    return mAPI::TryHexToLong(text.substr(0, text.size() - 1));
 }
 
 } // namespace vantry

@@ -23,8 +23,8 @@ std::int32_t HandleTextValue(std::string_view text);
 // HexStr8 of that value followed by "h".
 std::string NormalizeHandleText(std::string_view text);
 
-// The handle cmdOK looks up: 0 for an empty text, otherwise HexToLong of the text without its
-// last character (which throws mAPI::TypeMismatchError or mAPI::OverflowError).
-std::int32_t HandleFromText(std::string_view text);
+// The handle cmdOK looks up: 0 for an empty text, otherwise TryHexToLong of the text without
+// its last character (nullopt where that is no handle).
+std::optional<std::int32_t> TryHandleFromText(std::string_view text);
 
 } // namespace vantry

@@ -86,20 +86,17 @@ Main::Main()
 }
 
 std::int32_t Main::GetCurhWnd() const {
-    try {
-        const auto key = tvTree.SelectedKey();
-        return key ? KeyToHandle(*key) : 0;
-    } catch (...) {
-        return 0;
-    }
+    const auto key = tvTree.SelectedKey();
+    return key ? TryKeyToHandle(*key).value_or(0) : 0;
 }
 
 std::optional<HWND> Main::SelectedWindow() const {
     const auto key = tvTree.SelectedKey();
-    if (!key) {
+    const auto handle = key ? TryKeyToHandle(*key) : std::nullopt;
+    if (!handle) {
         return std::nullopt;
     }
-    return mAPI::IntToHandle<HWND>(KeyToHandle(*key));
+    return mAPI::IntToHandle<HWND>(*handle);
 }
 
 void Main::Form_Load() {
@@ -153,12 +150,8 @@ void Main::mnuSearch_Click() {
 }
 
 void Main::mnuActivate_Click() {
-    try {
-        if (const auto window = SelectedWindow()) {
-            SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
-        }
-    } catch (...) {
-        // A key that does not read back as a handle activates nothing.
+    if (const auto window = SelectedWindow()) {
+        SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
     }
 }
 
@@ -209,12 +202,8 @@ void Main::tmrFlash_Timer() {
         return;
     }
     // The selection is read on every tick: choosing another node flashes that one from now on.
-    try {
-        if (const auto window = SelectedWindow()) {
-            FlashWindow(*window, TRUE);
-        }
-    } catch (...) {
-        // No window behind the key: nothing to flash on this tick.
+    if (const auto window = SelectedWindow()) {
+        FlashWindow(*window, TRUE);
     }
 }
 

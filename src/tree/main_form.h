@@ -97,7 +97,7 @@ class Main : public tk::Form {
     void AddChildWindows(HWND window);
     std::string GetWindowDisplayText(HWND window);
     int GetWindowIconIndex(HWND window);
-    // The selected node's handle through KeyToHandle; nullopt without a selection.
+    // The selected node's window; nullopt without a selection or for a key that holds no handle.
     std::optional<HWND> SelectedWindow() const;
 
     MainForms forms_;

@@ -8,15 +8,12 @@
 
 namespace vantry {
 
-std::int32_t KeyToHandle(std::string_view key) {
+std::optional<std::int32_t> TryKeyToHandle(std::string_view key) {
     const std::string_view number = key.empty() ? key : key.substr(1);
     std::int32_t handle = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), handle);
-    if (error == std::errc::result_out_of_range) {
-        throw mAPI::OverflowError(key);
-    }
     if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
-        throw mAPI::TypeMismatchError(key);
+        return std::nullopt;
     }
     return handle;
 }

@@ -4,13 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace vantry {
 
-// The handle of a WindowKey: the decimal number after the first character.
-// Throws mAPI::TypeMismatchError or mAPI::OverflowError for a text that is not such a key.
-std::int32_t KeyToHandle(std::string_view key);
+// The handle of a WindowKey: the decimal number after the first character; nullopt for a text
+// that is not such a key.
+std::optional<std::int32_t> TryKeyToHandle(std::string_view key);
 
 // Counts the ticks of one flash run: 18 ticks flash the window, the 19th ends the run.
 class FlashRun {

@@ -61,12 +61,12 @@ TEST(HandleNormalisation, GivesZeroForDecimalsOutsideTheHandleRange) {
     }
 }
 
-TEST(HandleFromText, ReadsTheTextWithoutItsLastCharacter) {
-    EXPECT_EQ(HandleFromText(""), 0);
-    EXPECT_EQ(HandleFromText("0002001Ah"), 131098);
-    EXPECT_EQ(HandleFromText("1234"), 0x123); // why the dialog normalises first
-    EXPECT_THROW(HandleFromText("00000000h"), mAPI::TypeMismatchError);
-    EXPECT_THROW(HandleFromText("h"), mAPI::TypeMismatchError);
+TEST(TryHandleFromText, ReadsTheTextWithoutItsLastCharacter) {
+    EXPECT_EQ(TryHandleFromText(""), 0);
+    EXPECT_EQ(TryHandleFromText("0002001Ah"), 131098);
+    EXPECT_EQ(TryHandleFromText("1234"), 0x123); // why the dialog normalises first
+    EXPECT_EQ(TryHandleFromText("00000000h"), std::nullopt);
+    EXPECT_EQ(TryHandleFromText("h"), std::nullopt);
 }
 
 TEST(FinderCursor, IsAGunSightCentredOnItsHotSpot) {
