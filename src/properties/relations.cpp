@@ -1,17 +1,11 @@
 #include "properties/relations.h"
 
 #include "core/mapi.h"
-#include "tree/window_text.h"
 
 namespace vantry {
 
 std::string RelationText(std::int32_t handle) {
     return handle != 0 ? mAPI::HexStr8(handle) : "(None)";
-}
-
-std::optional<std::string> TryLinkKey(std::string_view linkText) {
-    const auto handle = mAPI::TryHexToLong(linkText);
-    return handle ? std::optional(WindowKey(*handle)) : std::nullopt;
 }
 
 std::string WindowNotFoundText(std::string_view linkText, bool onlyVisible) {

@@ -1,6 +1,7 @@
 // The "Window" tab: related windows as links that navigate the main tree.
 #include "properties/properties_form.h"
 
+#include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
 #include "properties/relations.h"
@@ -24,8 +25,8 @@ void frmProperties::FillRelations(HWND window) {
 
 void frmProperties::Link_Click(tk::TextBox& link) {
     const std::string text = link.Text();
-    const auto key = TryLinkKey(text);
-    if (!key || !main_.tvTree.SelectByKey(*key)) {
+    const auto handle = mAPI::TryHexToLong(text);
+    if (!handle || !main_.SelectWindow(*handle)) {
         ReportWindowNotFound(text);
         return;
     }
@@ -33,8 +34,8 @@ void frmProperties::Link_Click(tk::TextBox& link) {
 }
 
 void frmProperties::ReportWindowNotFound(const std::string& linkText) {
-    tk::ShowMessageBox(hWnd(), WindowNotFoundText(linkText, main_.mnuOnlyVisible.Checked()),
-                       VANTRY_TITLE, MB_OK | MB_ICONEXCLAMATION);
+    tk::ShowMessageBox(hWnd(), WindowNotFoundText(linkText, main_.ShowsOnlyVisible()), VANTRY_TITLE,
+                       MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace vantry

@@ -1,11 +1,11 @@
 #include "search/find_window_form.h"
 
-#include "core/loaded_forms.h"
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
 #include "search/finder_cursor.h"
 #include "search/handle_text.h"
+#include "toolkit/loaded_forms.h"
 #include "toolkit/memory_surface.h"
 #include "tree/main_form.h"
 #include "tree/window_text.h"
@@ -100,10 +100,7 @@ void frmFindWindow::cmdOK_Click() {
     if (!handle) {
         return; // not a handle: the dialog stays as it is
     }
-    const std::string key = WindowKey(*handle);
-    if (main_.tvTree.Exists(key)) {
-        main_.tvTree.SelectByKey(key);
-    } else if (*handle != 0) {
+    if (!main_.SelectWindow(*handle) && *handle != 0) {
         tk::ShowMessageBox(hWnd(), "The window " + mAPI::HexStr8(*handle) + " could not be found.",
                            VANTRY_TITLE, MB_OK | MB_ICONHAND);
     }
@@ -119,7 +116,7 @@ void frmFindWindow::chkHideApp_Click() {
     ShowFormWindow(&main_, show);
     for (const tk::Form* form : {static_cast<const tk::Form*>(main_.Forms().properties),
                                  static_cast<const tk::Form*>(main_.Forms().resources)}) {
-        if (form && mAPI::IsFormLoaded(*form)) {
+        if (form && tk::IsFormLoaded(*form)) {
             ShowFormWindow(form, show);
         }
     }

@@ -1,9 +1,9 @@
 #include "toolkit/form.h"
 
-#include "core/loaded_forms.h"
 #include "core/mapi_win.h"
 #include "toolkit/button.h"
 #include "toolkit/control.h"
+#include "toolkit/loaded_forms.h"
 #include "toolkit/menu.h"
 #include "toolkit/timer.h"
 
@@ -93,7 +93,7 @@ void Form::Create(HWND owner) {
         }
         return;
     }
-    mAPI::LoadedForms::Add(*this);
+    LoadedForms::Add(*this);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         controls_[i]->Create(*this);
         // Ids let dialog keys name the default button.
@@ -136,8 +136,8 @@ void Form::ShowModal(const Form* owner) {
     if (owner) {
         disabledWhileModal_.push_back(owner->hWnd());
     } else {
-        for (std::size_t i = 0; i < mAPI::LoadedForms::Count(); ++i) {
-            const Form* other = mAPI::LoadedForms::At(i);
+        for (std::size_t i = 0; i < LoadedForms::Count(); ++i) {
+            const Form* other = LoadedForms::At(i);
             if (other != this && IsWindowEnabled(other->hWnd())) {
                 disabledWhileModal_.push_back(other->hWnd());
             }
@@ -180,7 +180,7 @@ bool Form::Unload() {
 }
 
 void Form::Destroyed() {
-    mAPI::LoadedForms::Remove(*this);
+    LoadedForms::Remove(*this);
     for (Control* control : controls_) {
         control->Detach();
     }
@@ -304,7 +304,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 control->OnParentResized();
             }
         }
-        if (mAPI::IsFormLoaded(*this)) {
+        if (IsFormLoaded(*this)) {
             Form_Resize();
         }
         return 0;

@@ -1,5 +1,5 @@
 // A top-level form: created from a design, shown modeless or modal, unloaded through
-// QueryUnload. Loaded forms are listed in mAPI::LoadedForms.
+// QueryUnload. Loaded forms are listed in tk::LoadedForms.
 #pragma once
 
 #include "core/handles.h"

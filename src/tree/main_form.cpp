@@ -1,8 +1,8 @@
 #include "tree/main_form.h"
 
-#include "core/loaded_forms.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
+#include "toolkit/loaded_forms.h"
 #include "tree/about_form.h"
 #include "tree/form_placement.h"
 #include "tree/main_layout.h"
@@ -41,7 +41,7 @@ std::vector<tk::ToolbarButton> CommandButtons() {
 
 // Asked through the loaded-forms collection, as every form asks about another.
 bool IsLoadedForm(const tk::Form* form) {
-    return form && mAPI::IsFormLoaded(*form);
+    return form && tk::IsFormLoaded(*form);
 }
 
 } // namespace
@@ -88,6 +88,10 @@ Main::Main()
 std::int32_t Main::GetCurhWnd() const {
     const auto key = tvTree.SelectedKey();
     return key ? TryKeyToHandle(*key).value_or(0) : 0;
+}
+
+bool Main::SelectWindow(std::int32_t handle) {
+    return tvTree.SelectByKey(WindowKey(handle));
 }
 
 std::optional<HWND> Main::SelectedWindow() const {

@@ -38,6 +38,10 @@ class Main : public tk::Form {
 
     // The handle of the selected node's window; 0 when no node is selected.
     std::int32_t GetCurhWnd() const;
+    // Selects the window's node, as code selects (no NodeClick); false when the tree has none.
+    bool SelectWindow(std::int32_t handle);
+    // Whether the tree lists visible windows only ("Show only visible windows").
+    bool ShowsOnlyVisible() const { return mnuOnlyVisible.Checked(); }
 
     // Where the forms Main opens stand: a dialog centred over Main, an inspection form beside
     // the selected node rather than over it. Both stay on Main's screen.

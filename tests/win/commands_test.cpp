@@ -1,6 +1,6 @@
-#include "core/loaded_forms.h"
 #include "core/version.h"
 #include "main_fixture.h"
+#include "toolkit/loaded_forms.h"
 #include "tree/program_icon_resource.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +91,7 @@ TEST_F(MainTest, ShortcutsWorkWithTheFocusInTheTree) {
     tk::DoEvents();
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
-    EXPECT_FALSE(mAPI::IsFormLoaded(*main_)); // Ctrl+Q ran Exit
+    EXPECT_FALSE(tk::IsFormLoaded(*main_)); // Ctrl+Q ran Exit
 }
 
 TEST_F(MainTest, TheToolbarHasItsButtonsTipsAndPictures) {
@@ -225,7 +225,7 @@ TEST_F(MainTest, AFlashRunFlashesEighteenTimesAndStops) {
     }
     EXPECT_FALSE(main_->tmrFlash.Enabled());
     EXPECT_EQ(g_flashes, 0);
-    EXPECT_TRUE(mAPI::IsFormLoaded(*main_));
+    EXPECT_TRUE(tk::IsFormLoaded(*main_));
 }
 
 TEST_F(MainTest, ActivateBringsTheSelectedWindowUpAndShowsIt) {
@@ -239,7 +239,7 @@ TEST_F(MainTest, ActivateBringsTheSelectedWindowUpAndShowsIt) {
 
     TreeView_SelectItem(Tree(), nullptr);
     Choose(main_->mnuActivate); // nothing selected: nothing happens
-    EXPECT_TRUE(mAPI::IsFormLoaded(*main_));
+    EXPECT_TRUE(tk::IsFormLoaded(*main_));
 }
 
 TEST_F(MainTest, TheTreeFillsTheSpaceBetweenToolbarAndStatusBar) {
@@ -268,7 +268,7 @@ TEST_F(MainTest, TheTreeFillsTheSpaceBetweenToolbarAndStatusBar) {
     SetWindowPos(main_->hWnd(), nullptr, 0, 0, 160, 90, SWP_NOMOVE | SWP_NOZORDER);
     GetWindowRect(Tree(), &tree);
     EXPECT_EQ(tree.bottom - tree.top, before.bottom - before.top);
-    EXPECT_TRUE(mAPI::IsFormLoaded(*main_));
+    EXPECT_TRUE(tk::IsFormLoaded(*main_));
 }
 
 TEST_F(MainTest, NodeClicksRefreshTheLoadedFormsInOrder) {
@@ -282,12 +282,12 @@ TEST_F(MainTest, NodeClicksRefreshTheLoadedFormsInOrder) {
 
     ClickNode(NodeOf(first)); // neither form is loaded: nothing refreshes, nothing loads
     EXPECT_TRUE(log.empty());
-    EXPECT_FALSE(mAPI::IsFormLoaded(properties));
+    EXPECT_FALSE(tk::IsFormLoaded(properties));
 
     Choose(main_->mnuWindowProps);
     ClickButton("Resource");
-    ASSERT_TRUE(mAPI::IsFormLoaded(properties));
-    ASSERT_TRUE(mAPI::IsFormLoaded(resources));
+    ASSERT_TRUE(tk::IsFormLoaded(properties));
+    ASSERT_TRUE(tk::IsFormLoaded(resources));
     EXPECT_EQ(GetWindow(properties.hWnd(), GW_OWNER), main_->hWnd());
     ClickNode(NodeOf(second));
     EXPECT_EQ(log, (std::vector<std::string>{"properties", "resources"}));
@@ -311,7 +311,7 @@ TEST_F(MainTest, ADoubleClickOpensThePropertiesForm) {
     LoadMain();
     main_->SetForms({&properties, nullptr, nullptr});
     ClickNode(NodeOf(target), true);
-    EXPECT_TRUE(mAPI::IsFormLoaded(properties));
+    EXPECT_TRUE(tk::IsFormLoaded(properties));
     EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(target));
 }
 

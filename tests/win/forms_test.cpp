@@ -1,6 +1,6 @@
 #include "core/handles.h"
-#include "core/loaded_forms.h"
 #include "test_windows.h"
+#include "toolkit/loaded_forms.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/text_controls.h"
 #include "tree/main_form.h"
@@ -14,28 +14,28 @@ using vantry::Main;
 TEST(IsFormLoaded, FollowsTheVeryFormObjectThroughItsLife) {
     Main first;
     Main second;
-    EXPECT_FALSE(mAPI::IsFormLoaded(first)); // referenced, never shown
+    EXPECT_FALSE(tk::IsFormLoaded(first)); // referenced, never shown
     first.Show();
-    EXPECT_TRUE(mAPI::IsFormLoaded(first));
-    EXPECT_FALSE(mAPI::IsFormLoaded(second)); // same type is not the same form
+    EXPECT_TRUE(tk::IsFormLoaded(first));
+    EXPECT_FALSE(tk::IsFormLoaded(second)); // same type is not the same form
     second.Show();
     EXPECT_TRUE(first.Unload());
-    EXPECT_FALSE(mAPI::IsFormLoaded(first));
-    EXPECT_TRUE(mAPI::IsFormLoaded(second));
+    EXPECT_FALSE(tk::IsFormLoaded(first));
+    EXPECT_TRUE(tk::IsFormLoaded(second));
     // Closing the window the way a user does unloads as well.
     SendMessageA(second.hWnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(mAPI::IsFormLoaded(second));
-    EXPECT_EQ(mAPI::LoadedForms::Count(), 0u);
+    EXPECT_FALSE(tk::IsFormLoaded(second));
+    EXPECT_EQ(tk::LoadedForms::Count(), 0u);
 }
 
 TEST(IsFormLoaded, ForgetsAFormWhoseWindowIsDestroyedBehindItsBack) {
     Main main;
     main.Show();
     DestroyWindow(main.hWnd());
-    EXPECT_FALSE(mAPI::IsFormLoaded(main));
+    EXPECT_FALSE(tk::IsFormLoaded(main));
     // It loads again as new.
     main.Show();
-    EXPECT_TRUE(mAPI::IsFormLoaded(main));
+    EXPECT_TRUE(tk::IsFormLoaded(main));
     EXPECT_NE(main.tvTree.Count(), 0u);
 }
 

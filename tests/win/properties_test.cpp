@@ -1,8 +1,8 @@
-#include "core/loaded_forms.h"
 #include "core/mapi.h"
 #include "main_fixture.h"
 #include "properties/properties_form.h"
 #include "properties/style_tables.h"
+#include "toolkit/loaded_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,7 @@ TEST_F(PropertiesTest, TheCaptionFollowsTheSelectionAndInvalidWindowsShowTheirFr
     Open();
     TreeView_SelectItem(Tree(), nullptr);
     Choose(main_->mnuWindowProps);
-    ASSERT_TRUE(mAPI::IsFormLoaded(*form_));
+    ASSERT_TRUE(tk::IsFormLoaded(*form_));
     EXPECT_EQ(GetWindow(form_->hWnd(), GW_OWNER), main_->hWnd());
     EXPECT_EQ(form_->Caption(), "Window properties - 00000000");
     EXPECT_EQ(form_->lblInvalidWin.Caption(), "Invalid window (00000000)");

@@ -1,9 +1,9 @@
-#include "core/loaded_forms.h"
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "main_fixture.h"
 #include "resources/module_access.h"
 #include "resources/resources_form.h"
+#include "toolkit/loaded_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -283,7 +283,7 @@ TEST_F(ResourcesTest, TheMappedFileIsReleasedOnSwitchingAndOnClosing) {
     mapped = form_->ResourceModule();
     EXPECT_TRUE(mappedStill(mapped));
     SendMessageA(form_->cmdClose.hWnd(), BM_CLICK, 0, 0);
-    EXPECT_FALSE(mAPI::IsFormLoaded(*form_));
+    EXPECT_FALSE(tk::IsFormLoaded(*form_));
     EXPECT_FALSE(mappedStill(mapped));
     EXPECT_EQ(form_->ResourceModule(), nullptr);
     Choose(main_->mnuShowResources); // opens again and maps anew

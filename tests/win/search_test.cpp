@@ -1,8 +1,8 @@
 #include "core/handles.h"
-#include "core/loaded_forms.h"
 #include "core/mapi.h"
 #include "main_fixture.h"
 #include "search/find_window_form.h"
+#include "toolkit/loaded_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -206,7 +206,7 @@ TEST_F(SearchTest, ATypedHandleSelectsItsNodeQuietly) {
     SetFocus(dialog_->txtHandle.hWnd());
     Type(mAPI::HexStr8(mAPI::HandleToInt(target_)) + "h");
     SendMessageA(dialog_->cmdOK.hWnd(), BM_CLICK, 0, 0);
-    EXPECT_FALSE(mAPI::IsFormLoaded(*dialog_));
+    EXPECT_FALSE(tk::IsFormLoaded(*dialog_));
     EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(target_));
     EXPECT_EQ(clicks, 0);
 }
@@ -217,7 +217,7 @@ TEST_F(SearchTest, EnterInTheBoxLooksUpWhatLeavingTheBoxWouldRead) {
     Type(std::to_string(mAPI::HandleToInt(target_)));
     PostMessageA(dialog_->txtHandle.hWnd(), WM_KEYDOWN, VK_RETURN, 0);
     tk::DoEvents();
-    EXPECT_FALSE(mAPI::IsFormLoaded(*dialog_));
+    EXPECT_FALSE(tk::IsFormLoaded(*dialog_));
     EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(target_));
 }
 
@@ -237,7 +237,7 @@ TEST_F(SearchTest, AHandleNotInTheTreeIsReportedAndTheDialogCloses) {
               "The window " + mAPI::HexStr8(mAPI::HandleToInt(hidden)) + " could not be found.");
     EXPECT_EQ(title, "Vantry");
     EXPECT_EQ(style, 16u);
-    EXPECT_FALSE(mAPI::IsFormLoaded(*dialog_));
+    EXPECT_FALSE(tk::IsFormLoaded(*dialog_));
 }
 
 TEST_F(SearchTest, TextsThatAreNoHandleKeepTheDialogOpen) {
@@ -249,14 +249,14 @@ TEST_F(SearchTest, TextsThatAreNoHandleKeepTheDialogOpen) {
     for (const char* text : {"h", "00000000h", "0h"}) {
         dialog_->txtHandle.SetText(text);
         SendMessageA(dialog_->cmdOK.hWnd(), BM_CLICK, 0, 0);
-        EXPECT_TRUE(mAPI::IsFormLoaded(*dialog_)) << text;
+        EXPECT_TRUE(tk::IsFormLoaded(*dialog_)) << text;
         EXPECT_EQ(dialog_->txtHandle.Text(), "00000000h");
     }
     EXPECT_EQ(boxes, 0);
     // An empty box closes without a word.
     dialog_->txtHandle.SetText("");
     SendMessageA(dialog_->cmdOK.hWnd(), BM_CLICK, 0, 0);
-    EXPECT_FALSE(mAPI::IsFormLoaded(*dialog_));
+    EXPECT_FALSE(tk::IsFormLoaded(*dialog_));
     EXPECT_EQ(boxes, 0);
 }
 
@@ -276,7 +276,7 @@ TEST_F(SearchTest, HideVantryHidesMainUntilTheDialogClosesAnyWay) {
             dialog_->txtHandle.SetText("");
             SendMessageA(dialog_->cmdOK.hWnd(), BM_CLICK, 0, 0);
         }
-        EXPECT_FALSE(mAPI::IsFormLoaded(*dialog_));
+        EXPECT_FALSE(tk::IsFormLoaded(*dialog_));
         EXPECT_TRUE(IsWindowVisible(main_->hWnd())) << way;
     }
 }
@@ -315,6 +315,6 @@ TEST_F(SearchTest, WindowSearchOpensModalAndEscapeCloses) {
     EXPECT_NEAR(g_dialogPlace.left + g_dialogPlace.right, main.left + main.right, 2);
     EXPECT_NEAR(g_dialogPlace.top + g_dialogPlace.bottom, main.top + main.bottom, 2);
     EXPECT_EQ(g_focusAtOpening, "&OK");
-    EXPECT_FALSE(mAPI::IsFormLoaded(*dialog_));
+    EXPECT_FALSE(tk::IsFormLoaded(*dialog_));
     EXPECT_TRUE(IsWindowEnabled(main_->hWnd()));
 }

@@ -1,26 +1,26 @@
-#include "core/loaded_forms.h"
+#include "toolkit/loaded_forms.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace mAPI {
+namespace tk {
 
 namespace {
 
-std::vector<const tk::Form*>& Collection() {
-    static std::vector<const tk::Form*> forms;
+std::vector<const Form*>& Collection() {
+    static std::vector<const Form*> forms;
     return forms;
 }
 
 } // namespace
 
-void LoadedForms::Add(const tk::Form& form) {
+void LoadedForms::Add(const Form& form) {
     if (!IsFormLoaded(form)) {
         Collection().push_back(&form);
     }
 }
 
-void LoadedForms::Remove(const tk::Form& form) {
+void LoadedForms::Remove(const Form& form) {
     std::erase(Collection(), &form);
 }
 
@@ -28,11 +28,11 @@ std::size_t LoadedForms::Count() {
     return Collection().size();
 }
 
-const tk::Form* LoadedForms::At(std::size_t position) {
+const Form* LoadedForms::At(std::size_t position) {
     return position < Collection().size() ? Collection()[position] : nullptr;
 }
 
-bool IsFormLoaded(const tk::Form& form) {
+bool IsFormLoaded(const Form& form) {
     for (std::size_t i = 0; i < LoadedForms::Count(); ++i) {
         if (LoadedForms::At(i) == &form) {
             return true;
@@ -41,4 +41,4 @@ bool IsFormLoaded(const tk::Form& form) {
     return false;
 }
 
-} // namespace mAPI
+} // namespace tk

@@ -5,10 +5,8 @@
 #include <cstddef>
 
 namespace tk {
-class Form;
-}
 
-namespace mAPI {
+class Form;
 
 class LoadedForms {
   public:
@@ -21,4 +19,4 @@ class LoadedForms {
 // Whether this very form object (not one of the same type) is loaded. Never loads a form.
 bool IsFormLoaded(const tk::Form& form);
 
-} // namespace mAPI
+} // namespace tk
