@@ -1,8 +1,9 @@
-// The "Position" tab: rectangles, state, the three state flags and the screen miniature.
-#include "properties/properties_form.h"
+#include "properties/position_tab.h"
 
+#include "properties/monitor_picture.h"
 #include "properties/position_text.h"
 #include "toolkit/app.h"
+#include "toolkit/memory_surface.h"
 
 namespace vantry {
 
@@ -26,7 +27,39 @@ void OutlineBox(HDC dc, const Box& box, std::uint32_t color) {
 
 } // namespace
 
-void frmProperties::FillPosition(HWND window) {
+PositionTab::PositionTab(TabHost& host)
+    : PropertiesTab("Position"), txtWinRect(Field({1380, 180, 2955, 285})),
+      txtClientRect(Field({1380, 540, 2955, 285})), txtCurState(Field({1380, 900, 2955, 285})),
+      chkVisible({420, 1290, 1500, 255}, "Visible"), chkEnabled({420, 1590, 1500, 255}, "Enabled"),
+      chkUnicode({420, 1890, 1500, 255}, "Unicode"),
+      l3dWinPrevBack({2550, 1470, 1785, 1365}, SavedLight3D(tk::SystemColor(COLOR_3DLIGHT))),
+      imgMontr({.place = {180, 120, 1425, 1125}, .backColor = tk::SystemColor(COLOR_3DLIGHT)}),
+      // Over the monitor's screen: (300, 210) in the frame, so (120, 90) in the monitor.
+      picDesktop({.place = {120, 90, 1185, 900}, .backColor = tk::SystemColor(COLOR_BACKGROUND)}),
+      host_(host) {
+    AddLabel("Window Rect:", 120, 225, 1200);
+    AddLabel("Client Rect:", 120, 585, 1200);
+    AddLabel("Current State:", 120, 945, 1200);
+    Place({&txtWinRect, &txtClientRect, &txtCurState, &chkVisible, &chkEnabled, &chkUnicode,
+           &l3dWinPrevBack});
+    Place(l3dWinPrevBack, {&imgMontr});
+    Place(imgMontr, {&picDesktop});
+    for (tk::CheckBox* box : {&chkVisible, &chkEnabled, &chkUnicode}) {
+        // The boxes only show: they snap back to the window's real state.
+        box->Click = [this] { Fill(host_.CurrentWindow()); };
+    }
+}
+
+void PositionTab::Load() {
+    imgMontr.Cls();
+    const COLORREF face = tk::ResolveColor(tk::SystemColor(COLOR_3DLIGHT));
+    const pictures::Image monitor = DrawMonitorPicture(
+        static_cast<pictures::Rgb>(GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face)));
+    BitBlt(imgMontr.hdc(), 0, 0, kMonitorWidth, kMonitorHeight, tk::MemorySurface(monitor).hdc(), 0,
+           0, SRCCOPY);
+}
+
+void PositionTab::Fill(HWND window) {
     RECT windowRect{};
     GetWindowRect(window, &windowRect);
     txtWinRect.SetText(RectText(BoxOf(windowRect)));
@@ -41,7 +74,7 @@ void frmProperties::FillPosition(HWND window) {
     DrawWindowPreview(window, windowRect, clientRect);
 }
 
-void frmProperties::DrawWindowPreview(HWND window, const RECT& windowRect, const RECT& clientRect) {
+void PositionTab::DrawWindowPreview(HWND window, const RECT& windowRect, const RECT& clientRect) {
     POINT topLeft{clientRect.left, clientRect.top};
     POINT bottomRight{clientRect.right, clientRect.bottom};
     ClientToScreen(window, &topLeft);

@@ -25,18 +25,22 @@ void SelectAllText(tk::TextBox& box) {
 
 frmFindWindow::frmFindWindow(Main& main)
     : tk::Form({"Window search", 4710, 3375, tk::BorderStyle::FixedDialog}),
-      cmdOK({3420, 120, 1155, 345}, "&OK", true), cmdCancel({3420, 540, 1155, 345}, "&Cancel"),
-      fraFinderBack({240, 600, 2880, 1425}), picFindBack({225, 315, 765, 585}, kButtonFace),
-      picFind({105, 30, 480, 480}, kButtonFace),
+      cmdOK({.place = {3420, 120, 1155, 345}, .caption = "&OK", .isDefault = true}),
+      cmdCancel({.place = {3420, 540, 1155, 345}, .caption = "&Cancel"}),
+      fraFinderBack({.place = {240, 600, 2880, 1425}}),
+      picFindBack({.place = {225, 315, 765, 585}, .backColor = kButtonFace}),
+      picFind({.place = {105, 30, 480, 480}, .backColor = kButtonFace}),
       Label1({240, 120, 2835, 420},
              "Drag crosshairs to the desired window to return information for it."),
       chkHideApp({225, 1050, 1875, 195}, "Hide " VANTRY_TITLE),
       Label2({240, 2220, 1170, 195}, "Window &Handle:"),
-      txtHandle({1500, 2175, 1635, 315}, kHandleBoxLength, false, kBoxGrey),
+      txtHandle(
+          {.place = {1500, 2175, 1635, 315}, .maxLength = kHandleBoxLength, .backColor = kBoxGrey}),
       Label4({360, 2610, 1005, 195}, "Window &Text:"),
-      txtWinText({1500, 2565, 1635, 315}, 0, true, kBoxGrey),
+      txtWinText({.place = {1500, 2565, 1635, 315}, .locked = true, .backColor = kBoxGrey}),
       Label3({480, 2985, 870, 195}, "&Class name:"),
-      txtClassName({1500, 2940, 1635, 315}, 0, true, kBoxGrey), main_(main) {
+      txtClassName({.place = {1500, 2940, 1635, 315}, .locked = true, .backColor = kBoxGrey}),
+      main_(main) {
     picFindBack.SetContainer(fraFinderBack);
     picFind.SetContainer(picFindBack);
     chkHideApp.SetContainer(fraFinderBack);

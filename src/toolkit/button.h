@@ -8,10 +8,16 @@
 
 namespace tk {
 
+struct ButtonDesign {
+    TwipsRect place{};
+    std::string caption{};
+    bool isDefault = false; // drawn as the button Enter clicks
+};
+
 class CommandButton : public Control {
   public:
-    CommandButton(TwipsRect design, std::string caption, bool isDefault = false)
-        : Control(design), caption_(std::move(caption)), default_(isDefault) {}
+    explicit CommandButton(ButtonDesign design)
+        : Control(design.place), caption_(std::move(design.caption)), default_(design.isDefault) {}
     void Create(Form& parent) override;
     void OnCommand(WORD id, WORD code) override;
 

@@ -12,8 +12,9 @@ namespace tk {
 
 class TabStrip : public Control {
   public:
-    TabStrip(TwipsRect design, std::vector<std::string> captions)
-        : Control(design), captions_(std::move(captions)) {}
+    using Control::Control;
+    // Before the form loads: one more tab, after the others.
+    void AddTab(std::string caption) { captions_.push_back(std::move(caption)); }
     void Create(Form& parent) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
@@ -45,9 +46,14 @@ class ComboBox : public Control {
     std::function<void()> Click;
 };
 
+struct ListBoxDesign {
+    TwipsRect place{};
+    bool sorted = false;
+};
+
 class ListBox : public Control {
   public:
-    ListBox(TwipsRect design, bool sorted) : Control(design), sorted_(sorted) {}
+    explicit ListBox(ListBoxDesign design) : Control(design.place), sorted_(design.sorted) {}
     void Create(Form& parent) override;
 
     void AddItem(const std::string& text);

@@ -14,8 +14,8 @@ constexpr char kPictureClass[] = "Vantry.PictureBox";
 
 } // namespace
 
-PictureBox::PictureBox(TwipsRect design, std::uint32_t backColor, bool visible)
-    : Control(design), backColor_(backColor), visible_(visible) {}
+PictureBox::PictureBox(PictureBoxDesign design)
+    : Control(design.place), backColor_(design.backColor), visible_(design.visible) {}
 
 PictureBox::~PictureBox() {
     if (hWnd()) {

@@ -16,9 +16,15 @@ namespace tk {
 // 2 Ctrl, 4 Alt; X, Y in pixels of the picture box.
 using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
 
+struct PictureBoxDesign {
+    TwipsRect place{};
+    std::uint32_t backColor = 0;
+    bool visible = true;
+};
+
 class PictureBox : public Control {
   public:
-    PictureBox(TwipsRect design, std::uint32_t backColor, bool visible = true);
+    explicit PictureBox(PictureBoxDesign design);
     ~PictureBox() override;
     void Create(Form& parent) override;
 

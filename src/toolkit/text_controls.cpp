@@ -9,10 +9,9 @@
 
 namespace tk {
 
-TextBox::TextBox(TwipsRect design, int maxLength, bool locked,
-                 std::optional<std::uint32_t> backColor, bool multiLine)
-    : Control(design), maxLength_(maxLength), locked_(locked), multiLine_(multiLine),
-      backColor_(backColor) {}
+TextBox::TextBox(TextBoxDesign design)
+    : Control(design.place), maxLength_(design.maxLength), locked_(design.locked),
+      multiLine_(design.multiLine), backColor_(design.backColor) {}
 
 void TextBox::Create(Form& parent) {
     // A multi-line box wraps its lines and scrolls them vertically; a one-line box scrolls

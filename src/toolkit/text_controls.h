@@ -11,10 +11,17 @@
 
 namespace tk {
 
+struct TextBoxDesign {
+    TwipsRect place{};
+    int maxLength = 0; // 0: no limit
+    bool locked = false;
+    std::optional<std::uint32_t> backColor{}; // none: the system's
+    bool multiLine = false;                   // with a vertical scroll bar
+};
+
 class TextBox : public Control {
   public:
-    TextBox(TwipsRect design, int maxLength, bool locked, std::optional<std::uint32_t> backColor,
-            bool multiLine = false);
+    explicit TextBox(TextBoxDesign design);
     void Create(Form& parent) override;
     void OnCommand(WORD id, WORD code) override;
     HBRUSH OnColor(HDC dc) override;
@@ -70,9 +77,14 @@ class CheckBox : public Control {
 
 // A container for other controls (SetContainer), drawn with an etched border or none. What its
 // controls report goes on to the form.
+struct FrameDesign {
+    TwipsRect place{};
+    bool border = true;
+};
+
 class Frame : public Control {
   public:
-    Frame(TwipsRect design, bool border = true) : Control(design), border_(border) {}
+    explicit Frame(FrameDesign design) : Control(design.place), border_(design.border) {}
     void Create(Form& parent) override;
 
   private:

@@ -15,7 +15,7 @@ About::About()
       Label3({1380, 1260, 3120, 195},
              tk::ProgramText("\xC2\xA9 2026 The " VANTRY_TITLE " project")),
       Label6({1395, 1560, 1890, 195}, VANTRY_TITLE " contributors"),
-      Command1({1800, 2040, 1455, 375}, "OK", true) {
+      Command1({.place = {1800, 2040, 1455, 375}, .caption = "OK", .isDefault = true}) {
     Label1.SetFont({.face = "Tahoma", .points = 21.75});
     Label2.SetFont({.face = "Tahoma", .points = 8.25, .bold = true});
     Command1.SetFont({.face = "Arial", .points = 8.25});

@@ -49,8 +49,8 @@ bool IsLoadedForm(const tk::Form* form) {
 Main::Main()
     : tk::Form({VANTRY_TITLE, 7740, 5265, tk::BorderStyle::Sizable}),
       tbrCommands(360, CommandButtons(), imlToolbar),
-      picWinIco({0, 0, 300, 300}, kWindowBackground, false),
-      picTreeLn({0, 0, 300, 300}, kWindowBackground, false) {
+      picWinIco({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}),
+      picTreeLn({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}) {
     menuBar.AddMenu(mnuFile, {&mnuExit});
     menuBar.AddMenu(mnuView, {&mnuOnlyVisible, &dash1, &mnuWindowProps, &mnuShowResources, &dash2,
                               &mnuAllExtend, &mnuUpdate});

@@ -51,8 +51,9 @@ class ThrowingForm : public tk::Form {
         picture.Resize = [] { throw std::runtime_error("resize"); };
         text.KeyPress = [](char) -> std::optional<char> { throw std::runtime_error("key"); };
     }
-    tk::PictureBox picture{{0, 0, 1500, 1500}, tk::SystemColor(COLOR_WINDOW)};
-    tk::TextBox text{{1600, 0, 1200, 300}, 0, false, std::nullopt};
+    tk::PictureBox picture{
+        {.place = {0, 0, 1500, 1500}, .backColor = tk::SystemColor(COLOR_WINDOW)}};
+    tk::TextBox text{{.place = {1600, 0, 1200, 300}}};
     bool armed = false; // Show itself lays the form out: that call is ours, not the system's
 
   protected:

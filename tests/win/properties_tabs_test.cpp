@@ -63,8 +63,8 @@ class TabsTest : public MainTest {
         form_->tabProperties.SetSelectedIndex(tab);
         SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0);
     }
-    void ChooseGdi(int item) { form_->cboGDI.SetListIndex(item); }
-    COLORREF Drawn(int x, int y) const { return form_->picDraw.Point(x, y); }
+    void ChooseGdi(int item) { form_->general.cboGDI.SetListIndex(item); }
+    COLORREF Drawn(int x, int y) const { return form_->general.picDraw.Point(x, y); }
     COLORREF PicDrawBack() const { return GetSysColor(COLOR_3DLIGHT); }
 
     // The fixture run from a copy in folder: its path shows shortened in the middle, whole
@@ -83,14 +83,14 @@ class TabsTest : public MainTest {
             HWND window = fixture.WaitForWindow();
             ASSERT_NE(window, nullptr);
             Inspect(window, 5);
-            EXPECT_EQ(form_->picExePath.ToolTipText(), mAPI::GetExePath(fixture.Id()));
-            EXPECT_EQ(form_->picExePath.ToolTipText(), exe);
+            EXPECT_EQ(form_->processes.picExePath.ToolTipText(), mAPI::GetExePath(fixture.Id()));
+            EXPECT_EQ(form_->processes.picExePath.ToolTipText(), exe);
             // What DrawText made of it in the box: an ellipsis, and the file name whole.
-            std::string shown = form_->picExePath.ToolTipText() + std::string(8, '\0');
+            std::string shown = form_->processes.picExePath.ToolTipText() + std::string(8, '\0');
             RECT area{};
-            GetClientRect(form_->picExePath.hWnd(), &area);
-            HDC dc = form_->picExePath.hdc();
-            HGDIOBJ old = SelectObject(dc, form_->picExePath.BaseFont());
+            GetClientRect(form_->processes.picExePath.hWnd(), &area);
+            HDC dc = form_->processes.picExePath.hdc();
+            HGDIOBJ old = SelectObject(dc, form_->processes.picExePath.BaseFont());
             DrawTextA(dc, shown.data(), -1, &area,
                       DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT);
             SelectObject(dc, old);
@@ -102,9 +102,9 @@ class TabsTest : public MainTest {
                       0)
                 << shown;
             int inked = 0;
-            for (int x = 0; x < form_->picExePath.PixelWidth(); ++x) {
-                for (int y = 0; y < form_->picExePath.PixelHeight(); ++y) {
-                    inked += form_->picExePath.Point(x, y) != GetSysColor(COLOR_BTNFACE);
+            for (int x = 0; x < form_->processes.picExePath.PixelWidth(); ++x) {
+                for (int y = 0; y < form_->processes.picExePath.PixelHeight(); ++y) {
+                    inked += form_->processes.picExePath.Point(x, y) != GetSysColor(COLOR_BTNFACE);
                 }
             }
             EXPECT_GT(inked, 50); // the text was drawn
@@ -134,15 +134,15 @@ TEST_F(TabsTest, GeneralShowsTheWindowsIdentityInHex) {
     constexpr char kUserData[] = "12345678";
 #endif
     Inspect(rich, 0);
-    EXPECT_EQ(form_->txtWinText.Text(), "rich caption");
-    EXPECT_EQ(form_->txthWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(rich)));
-    EXPECT_EQ(form_->txtWndID.Text(), "000003E9");
-    EXPECT_EQ(form_->txtUserData.Text(), kUserData);
+    EXPECT_EQ(form_->general.txtWinText.Text(), "rich caption");
+    EXPECT_EQ(form_->general.txthWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(rich)));
+    EXPECT_EQ(form_->general.txtWndID.Text(), "000003E9");
+    EXPECT_EQ(form_->general.txtUserData.Text(), kUserData);
     const auto instance = reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr));
-    EXPECT_EQ(form_->txthInstance.Text(), mAPI::HexPtr(instance));
-    EXPECT_EQ(form_->txtWindowProc.Text(),
+    EXPECT_EQ(form_->general.txthInstance.Text(), mAPI::HexPtr(instance));
+    EXPECT_EQ(form_->general.txtWindowProc.Text(),
               mAPI::HexPtr(static_cast<ULONG_PTR>(GetWindowLongPtrA(rich, GWLP_WNDPROC))));
-    for (const auto* field : {&form_->txtWindowProc, &form_->txthInstance, &form_->txtUserData}) {
+    for (const auto* field : {&form_->general.txtWindowProc, &form_->general.txthInstance, &form_->general.txtUserData}) {
         EXPECT_EQ(field->Text().size(), 2 * sizeof(void*));
         EXPECT_TRUE(testwin::TextFits(field->hWnd())) << field->Text();
     }
@@ -153,10 +153,10 @@ TEST_F(TabsTest, CaptionAndClassNameShowInTheirOwnScript) {
     HWND window = windows_.TopLevel("", {10, 10, 200, 200}, true, hanClass.c_str());
     SetWindowTextW(window, L"\u0639\u0646\u0648\u0627\u0646 \u4E2D\u6587 \U0001F600");
     Inspect(window, 0);
-    EXPECT_EQ(form_->txtWinText.Text(), testwin::CaptionW(window));
+    EXPECT_EQ(form_->general.txtWinText.Text(), testwin::CaptionW(window));
     Inspect(window, 4);
-    EXPECT_EQ(form_->txtClassName.Text(), testwin::ClassNameW(window));
-    EXPECT_EQ(form_->txtClassName.Text(), hanClass);
+    EXPECT_EQ(form_->classes.txtClassName.Text(), testwin::ClassNameW(window));
+    EXPECT_EQ(form_->classes.txtClassName.Text(), hanClass);
 }
 
 TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
@@ -165,7 +165,7 @@ TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
     HWND bare = CreateWindowExA(0, kBareClass, "bare", WS_POPUP | WS_VISIBLE, 20, 20, 100, 50,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     Inspect(rich, 0);
-    EXPECT_EQ(form_->txtGDIHandle.Text(), "Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(
+    EXPECT_EQ(form_->general.txtGDIHandle.Text(), "Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(
                                                            GetClassLongPtrA(rich, GCLP_HICON))));
     EXPECT_EQ(Drawn(2 + 16, 2 + 16), kRichIconColor);
     EXPECT_EQ(Drawn(3, 3), kRichIconColor);
@@ -175,16 +175,16 @@ TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
     EXPECT_EQ(Drawn(10 + 8, 10 + 8), kRichIconColor);
 
     ChooseGdi(3); // "Background Brush": its handle, no picture
-    EXPECT_EQ(form_->txtGDIHandle.Text(),
+    EXPECT_EQ(form_->general.txtGDIHandle.Text(),
               "Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(
                                GetClassLongPtrA(rich, GCLP_HBRBACKGROUND))));
     EXPECT_EQ(Drawn(18, 18), PicDrawBack());
 
     ChooseGdi(1);
     Inspect(bare, 0); // a class without a small icon
-    EXPECT_EQ(form_->txtGDIHandle.Text(), "(None)");
-    for (int y = 0; y < form_->picDraw.PixelHeight(); y += 5) {
-        for (int x = 0; x < form_->picDraw.PixelWidth(); x += 5) {
+    EXPECT_EQ(form_->general.txtGDIHandle.Text(), "(None)");
+    for (int y = 0; y < form_->general.picDraw.PixelHeight(); y += 5) {
+        for (int x = 0; x < form_->general.picDraw.PixelWidth(); x += 5) {
             EXPECT_EQ(Drawn(x, y), PicDrawBack()) << x << "," << y;
         }
     }
@@ -200,25 +200,25 @@ TEST_F(TabsTest, ClassesShowTheRegistration) {
     HWND idMenu = CreateWindowExA(0, kIdMenuClass, "id menu", WS_POPUP | WS_VISIBLE, 20, 20, 100,
                                   50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     Inspect(rich, 4);
-    EXPECT_EQ(form_->txtClassName.Text(), kRichClass);
-    EXPECT_EQ(form_->txtClassStyles.Text(), "0000000A");
-    ASSERT_EQ(form_->cboClassStyles.Count(), 2);
-    EXPECT_EQ(form_->cboClassStyles.Item(0), "CS_DBLCLKS");
-    EXPECT_EQ(form_->cboClassStyles.Item(1), "CS_HREDRAW");
-    EXPECT_EQ(form_->cboClassStyles.ListIndex(), 0);
-    EXPECT_EQ(form_->txtMenuName.Text(), "RICHMENU");
-    EXPECT_EQ(form_->txtWinEx.Text(), "30 Bytes");
-    EXPECT_EQ(form_->txtExMem.Text(), "0 Bytes");
-    EXPECT_EQ(form_->txtAtom.Text(),
+    EXPECT_EQ(form_->classes.txtClassName.Text(), kRichClass);
+    EXPECT_EQ(form_->classes.txtClassStyles.Text(), "0000000A");
+    ASSERT_EQ(form_->classes.cboClassStyles.Count(), 2);
+    EXPECT_EQ(form_->classes.cboClassStyles.Item(0), "CS_DBLCLKS");
+    EXPECT_EQ(form_->classes.cboClassStyles.Item(1), "CS_HREDRAW");
+    EXPECT_EQ(form_->classes.cboClassStyles.ListIndex(), 0);
+    EXPECT_EQ(form_->classes.txtMenuName.Text(), "RICHMENU");
+    EXPECT_EQ(form_->classes.txtWinEx.Text(), "30 Bytes");
+    EXPECT_EQ(form_->classes.txtExMem.Text(), "0 Bytes");
+    EXPECT_EQ(form_->classes.txtAtom.Text(),
               mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongA(rich, GCW_ATOM))));
-    EXPECT_EQ(form_->txtClasshModule.Text(),
+    EXPECT_EQ(form_->classes.txtClasshModule.Text(),
               mAPI::HexPtr(reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr))));
-    EXPECT_EQ(form_->txtClassWinProc.Text(), mAPI::HexPtr(GetClassLongPtrA(rich, GCLP_WNDPROC)));
-    EXPECT_TRUE(testwin::TextFits(form_->txtClassWinProc.hWnd()));
+    EXPECT_EQ(form_->classes.txtClassWinProc.Text(), mAPI::HexPtr(GetClassLongPtrA(rich, GCLP_WNDPROC)));
+    EXPECT_TRUE(testwin::TextFits(form_->classes.txtClassWinProc.hWnd()));
     Inspect(bare, 4);
-    EXPECT_EQ(form_->txtMenuName.Text(), "(None)");
+    EXPECT_EQ(form_->classes.txtMenuName.Text(), "(None)");
     Inspect(idMenu, 4);
-    EXPECT_EQ(form_->txtMenuName.Text(), ""); // an integer id is no readable text
+    EXPECT_EQ(form_->classes.txtMenuName.Text(), ""); // an integer id is no readable text
     DestroyWindow(rich);
     DestroyWindow(bare);
     DestroyWindow(idMenu);
@@ -227,24 +227,24 @@ TEST_F(TabsTest, ClassesShowTheRegistration) {
 TEST_F(TabsTest, PositionShowsRectanglesStateAndSnapsTheBoxesBack) {
     HWND left = windows_.TopLevel("left of the screen", {-50, -40, 150, 160});
     Inspect(left, 1);
-    EXPECT_EQ(form_->txtWinRect.Text(), "(-50, -40) - (150, 160)");
-    EXPECT_EQ(form_->txtCurState.Text(), "Normal");
-    EXPECT_EQ(form_->chkVisible.Value(), 1);
+    EXPECT_EQ(form_->position.txtWinRect.Text(), "(-50, -40) - (150, 160)");
+    EXPECT_EQ(form_->position.txtCurState.Text(), "Normal");
+    EXPECT_EQ(form_->position.chkVisible.Value(), 1);
 
-    SendMessageA(form_->chkEnabled.hWnd(), BM_CLICK, 0, 0); // the user's click
-    EXPECT_EQ(form_->chkEnabled.Value(), 1);
+    SendMessageA(form_->position.chkEnabled.hWnd(), BM_CLICK, 0, 0); // the user's click
+    EXPECT_EQ(form_->position.chkEnabled.Value(), 1);
     EXPECT_TRUE(IsWindowEnabled(left));
 
     ShowWindow(left, SW_MINIMIZE);
     SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0);
-    EXPECT_EQ(form_->txtCurState.Text(), "Minimized");
+    EXPECT_EQ(form_->position.txtCurState.Text(), "Minimized");
 }
 
 TEST_F(TabsTest, ThePreviewDrawsHiddenClientsInTheWindowColourAndNothingOffScreen) {
     HWND hidden = windows_.TopLevel("hidden", {200, 200, 700, 600}, false);
     Inspect(hidden, 1);
-    EXPECT_EQ(form_->chkVisible.Value(), 0);
-    const auto& preview = form_->picDesktop;
+    EXPECT_EQ(form_->position.chkVisible.Value(), 0);
+    const auto& preview = form_->position.picDesktop;
     // The middle of the window's client area, scaled into the miniature.
     const int x = (450 * (preview.PixelWidth() - 2)) / GetSystemMetrics(SM_CXSCREEN) + 1;
     const int y = (420 * (preview.PixelHeight() - 2)) / GetSystemMetrics(SM_CYSCREEN) + 1;
@@ -267,9 +267,9 @@ TEST_F(TabsTest, ProcessesShowIdsInHexAndTheExecutablePath) {
     Inspect(window, 5);
     DWORD processId = 0;
     const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-    EXPECT_EQ(form_->txtProcessID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(processId)));
-    EXPECT_EQ(form_->txtThreadID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(threadId)));
-    const std::string path = form_->picExePath.ToolTipText();
+    EXPECT_EQ(form_->processes.txtProcessID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(processId)));
+    EXPECT_EQ(form_->processes.txtThreadID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(threadId)));
+    const std::string path = form_->processes.picExePath.ToolTipText();
     EXPECT_TRUE(path.ends_with("sample_window.exe")) << path;
     EXPECT_EQ(mAPI::GetExePath(processId), path);
 }
@@ -327,23 +327,23 @@ TEST_F(TabsTest, AProcessOfTheOtherProcessorShowsItsValues) {
     // The path comes from the module list (64 over 32) or the image name (32 over 64).
     EXPECT_TRUE(mAPI::GetExePath(other.Id()).ends_with(exeName)) << mAPI::GetExePath(other.Id());
     Inspect(window, 5);
-    EXPECT_TRUE(form_->picExePath.ToolTipText().ends_with(exeName));
+    EXPECT_TRUE(form_->processes.picExePath.ToolTipText().ends_with(exeName));
 
     // Pointer-sized values as this build's calls give them, at this build's width.
     const auto instance = static_cast<ULONG_PTR>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
     Inspect(window, 0);
-    EXPECT_EQ(form_->txtWinText.Text(), "Vantry sample window");
-    EXPECT_EQ(form_->txthWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(window)));
-    EXPECT_EQ(form_->txthInstance.Text(), mAPI::HexPtr(instance));
-    EXPECT_EQ(form_->txthInstance.Text().size(), 2 * sizeof(void*));
+    EXPECT_EQ(form_->general.txtWinText.Text(), "Vantry sample window");
+    EXPECT_EQ(form_->general.txthWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(window)));
+    EXPECT_EQ(form_->general.txthInstance.Text(), mAPI::HexPtr(instance));
+    EXPECT_EQ(form_->general.txthInstance.Text().size(), 2 * sizeof(void*));
 #ifdef _WIN64
     EXPECT_NE(instance, 0u); // a 32-bit module's base, seen whole
     EXPECT_EQ(instance >> 32, 0u);
 #endif
     Inspect(window, 4);
-    EXPECT_EQ(form_->txtClassName.Text(), "VantrySample");
-    EXPECT_EQ(form_->txtClasshModule.Text(), mAPI::HexPtr(GetClassLongPtrA(window, GCLP_HMODULE)));
-    EXPECT_EQ(form_->txtClassStyles.Text(), "00000000");
+    EXPECT_EQ(form_->classes.txtClassName.Text(), "VantrySample");
+    EXPECT_EQ(form_->classes.txtClasshModule.Text(), mAPI::HexPtr(GetClassLongPtrA(window, GCLP_HMODULE)));
+    EXPECT_EQ(form_->classes.txtClassStyles.Text(), "00000000");
     Inspect(window, 1);
-    EXPECT_EQ(form_->txtWinRect.Text(), "(600, 80) - (1000, 340)");
+    EXPECT_EQ(form_->position.txtWinRect.Text(), "(600, 80) - (1000, 340)");
 }

@@ -41,7 +41,7 @@ class PropertiesTest : public MainTest {
         return items;
     }
     bool PanelShown(int index) const {
-        return IsWindowVisible(form_->fraProperties[static_cast<std::size_t>(index)].hWnd());
+        return IsWindowVisible(form_->tabs[static_cast<std::size_t>(index)]->Panel().hWnd());
     }
     // Answers the next message boxes and keeps their texts.
     std::vector<std::string>& AnswerMessages() {
@@ -132,20 +132,20 @@ TEST_F(PropertiesTest, LinksShowRelationsAndOnlyHandlesCanBeClicked) {
     Select(only);
     Choose(main_->mnuWindowProps);
     for (tk::TextBox* none :
-         {&form_->txtNextWin, &form_->txtPrevWin, &form_->txtFirstChild, &form_->txtOwnerWin}) {
+         {&form_->relations.txtNextWin, &form_->relations.txtPrevWin, &form_->relations.txtFirstChild, &form_->relations.txtOwnerWin}) {
         EXPECT_EQ(none->Text(), "(None)");
         EXPECT_FALSE(IsWindowEnabled(none->hWnd()));
         EXPECT_FALSE(none->Underline());
     }
-    EXPECT_EQ(form_->txtParentWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(parent)));
-    EXPECT_TRUE(IsWindowEnabled(form_->txtParentWin.hWnd()));
-    EXPECT_TRUE(form_->txtParentWin.Underline());
-    EXPECT_NE(form_->txtParentWin.MouseIcon(), nullptr);
+    EXPECT_EQ(form_->relations.txtParentWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(parent)));
+    EXPECT_TRUE(IsWindowEnabled(form_->relations.txtParentWin.hWnd()));
+    EXPECT_TRUE(form_->relations.txtParentWin.Underline());
+    EXPECT_NE(form_->relations.txtParentWin.MouseIcon(), nullptr);
 
-    ClickLink(form_->txtParentWin);
+    ClickLink(form_->relations.txtParentWin);
     EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(parent));
     EXPECT_EQ(form_->Caption(), CaptionFor(parent));
-    EXPECT_EQ(form_->txtFirstChild.Text(), mAPI::HexStr8(mAPI::HandleToInt(only)));
+    EXPECT_EQ(form_->relations.txtFirstChild.Text(), mAPI::HexStr8(mAPI::HandleToInt(only)));
     EXPECT_TRUE(messages_.empty());
 }
 
@@ -158,8 +158,8 @@ TEST_F(PropertiesTest, LinksToWindowsWithoutANodeGiveTheWarning) {
     auto& messages = AnswerMessages();
     Select(shown);
     Choose(main_->mnuWindowProps);
-    ASSERT_EQ(form_->txtNextWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(hidden)));
-    ClickLink(form_->txtNextWin);
+    ASSERT_EQ(form_->relations.txtNextWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(hidden)));
+    ClickLink(form_->relations.txtNextWin);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
               "The window " + mAPI::HexStr8(mAPI::HandleToInt(hidden)) +
@@ -170,8 +170,8 @@ TEST_F(PropertiesTest, LinksToWindowsWithoutANodeGiveTheWarning) {
     HWND late = windows_.Child(parent, "came later");
     Select(hidden);
     Refresh();
-    ASSERT_EQ(form_->txtNextWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(late)));
-    ClickLink(form_->txtNextWin);
+    ASSERT_EQ(form_->relations.txtNextWin.Text(), mAPI::HexStr8(mAPI::HandleToInt(late)));
+    ClickLink(form_->relations.txtNextWin);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1], "The window " + mAPI::HexStr8(mAPI::HandleToInt(late)) +
                                " could not be found.\r\nUpdate it which window list.");
@@ -186,21 +186,21 @@ TEST_F(PropertiesTest, TheStyleBitsTabListsTheNamesOfTheWindowsStyles) {
     Choose(main_->mnuWindowProps);
     const auto style = static_cast<std::uint32_t>(GetWindowLongA(styled, GWL_STYLE));
     const auto exStyle = static_cast<std::uint32_t>(GetWindowLongA(styled, GWL_EXSTYLE));
-    EXPECT_EQ(form_->txtWindowStyles.Text(), mAPI::HexStr8(static_cast<std::int32_t>(style)));
-    EXPECT_EQ(form_->txtExStyles.Text(), mAPI::HexStr8(static_cast<std::int32_t>(exStyle)));
-    const auto names = Items(form_->lstWinStyles);
+    EXPECT_EQ(form_->styles.txtWindowStyles.Text(), mAPI::HexStr8(static_cast<std::int32_t>(style)));
+    EXPECT_EQ(form_->styles.txtExStyles.Text(), mAPI::HexStr8(static_cast<std::int32_t>(exStyle)));
+    const auto names = Items(form_->styles.lstWinStyles);
     for (const char* name : {"WS_POPUP", "WS_VISIBLE", "WS_BORDER", "WS_CAPTION", "WS_VSCROLL",
                              "WS_POPUPWINDOW", "WS_OVERLAPPEDWINDOW"}) {
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
     }
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
     EXPECT_EQ(names.size(), vantry::StyleNamesOf(vantry::WindowStyleNames(), style).size());
-    const auto exNames = Items(form_->lstExStyles);
+    const auto exNames = Items(form_->styles.lstExStyles);
     EXPECT_NE(std::find(exNames.begin(), exNames.end(), "WS_EX_TOOLWINDOW"), exNames.end());
     EXPECT_NE(std::find(exNames.begin(), exNames.end(), "WS_EX_PALETTEWINDOW"), exNames.end());
     EXPECT_EQ(exNames.size(), vantry::StyleNamesOf(vantry::ExtendedStyleNames(), exStyle).size());
     // The class styles of the plain test class: none, so the combo is empty and disabled.
-    EXPECT_EQ(form_->cboClassStyles.Count(), 0);
-    EXPECT_FALSE(IsWindowEnabled(form_->cboClassStyles.hWnd()));
+    EXPECT_EQ(form_->classes.cboClassStyles.Count(), 0);
+    EXPECT_FALSE(IsWindowEnabled(form_->classes.cboClassStyles.hWnd()));
     DestroyWindow(styled);
 }
