@@ -1,5 +1,6 @@
 #include "resources/module_access.h"
 
+#include "core/mapi_win.h"
 #include "resources/resource_logic.h"
 
 #include <utility>
@@ -40,6 +41,28 @@ HMODULE MapAsData(const std::string& path) {
         revert(redirection);
     }
     return module;
+}
+
+std::vector<std::uint8_t> ReadResource(HMODULE module, const std::string& name,
+                                       const std::string& type) {
+    const ResourceRef nameRef(name);
+    const ResourceRef typeRef(type);
+    HRSRC info = FindResourceA(module, nameRef.get(), typeRef.get());
+    if (!info) {
+        return {};
+    }
+    const DWORD length = SizeofResource(module, info);
+    HGLOBAL loaded = LoadResource(module, info);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    std::vector<std::uint8_t> bytes;
+    if (data && length && mAPI::CanRead(data, length)) {
+        const auto* first = static_cast<const std::uint8_t*>(data);
+        bytes.assign(first, first + length);
+    }
+    if (loaded) {
+        FreeResource(loaded);
+    }
+    return bytes;
 }
 
 ResourceSource ResourceSource::OwnModule(HMODULE module) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantry {
 
@@ -41,6 +42,11 @@ class ResourceSource {
     HMODULE module_ = nullptr;
     bool mapped_ = false;
 };
+
+// A copy of a resource's data; empty when the module has no such resource or does not hold all
+// the data its entry claims (nothing of a broken entry is read).
+std::vector<std::uint8_t> ReadResource(HMODULE module, const std::string& name,
+                                       const std::string& type);
 
 // A resource name or type as the resource functions take it: decimal digits as an integer
 // resource, any other text as its string.

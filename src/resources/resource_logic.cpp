@@ -9,36 +9,36 @@
 namespace vantry {
 
 TypeDisplay NumericTypeDisplay(std::uint32_t type) {
-    static constexpr std::array<std::pair<std::string_view, int>, 24> kTypes{{
-        {"", kImageOther},
-        {"Cursor", kImageOther},
-        {"Bitmaps", kImageBitmap},
-        {"Icon", kImageOther},
-        {"Menu", kImageOther},
-        {"Dialog fields", kImageOther},
-        {"Strings", kImageStrings},
-        {"Font Directory", kImageOther},
-        {"Fonts", kImageOther},
-        {"Accelerator", kImageOther},
-        {"RAW Data", kImageOther},
-        {"Message table", kImageOther},
-        {"Cursor", kImageCursorGroup},
-        {"", kImageOther},
-        {"Icons", kImageIconGroup},
-        {"", kImageOther},
-        {"Version information", kImageOther},
-        {"Dialog fields/Head database", kImageOther},
-        {"", kImageOther},
-        {"Plug & Play-Information", kImageOther},
-        {"Virtual device driver", kImageOther},
-        {"Animated Cursor", kImageOther},
-        {"Animated Icon", kImageOther},
-        {"HTML-Pages", kImageOther},
+    static constexpr std::array<std::pair<std::string_view, TreePicture>, 24> kTypes{{
+        {"", TreePicture::Other},
+        {"Cursor", TreePicture::Other},
+        {"Bitmaps", TreePicture::Bitmap},
+        {"Icon", TreePicture::Other},
+        {"Menu", TreePicture::Other},
+        {"Dialog fields", TreePicture::Other},
+        {"Strings", TreePicture::Strings},
+        {"Font Directory", TreePicture::Other},
+        {"Fonts", TreePicture::Other},
+        {"Accelerator", TreePicture::Other},
+        {"RAW Data", TreePicture::Other},
+        {"Message table", TreePicture::Other},
+        {"Cursor", TreePicture::CursorGroup},
+        {"", TreePicture::Other},
+        {"Icons", TreePicture::IconGroup},
+        {"", TreePicture::Other},
+        {"Version information", TreePicture::Other},
+        {"Dialog fields/Head database", TreePicture::Other},
+        {"", TreePicture::Other},
+        {"Plug & Play-Information", TreePicture::Other},
+        {"Virtual device driver", TreePicture::Other},
+        {"Animated Cursor", TreePicture::Other},
+        {"Animated Icon", TreePicture::Other},
+        {"HTML-Pages", TreePicture::Other},
     }};
     if (type < kTypes.size() && !kTypes[type].first.empty()) {
         return {std::string(kTypes[type].first), kTypes[type].second};
     }
-    return {"#" + std::to_string(type), kImageOther};
+    return {"#" + std::to_string(type), TreePicture::Other};
 }
 
 std::string TypeKey(std::string_view typeText) {
@@ -57,15 +57,6 @@ std::optional<NameKeyParts> SplitNameKey(std::string_view key) {
     NameKeyParts parts;
     parts.typeText = std::string(key.substr(1, bar - 1));
     parts.nameText = std::string(key.substr(bar + 1));
-    const std::string_view rest = key.substr(1);
-    std::uint64_t number = 0;
-    for (const char c : rest) {
-        if (c < '0' || c > '9' || number > 0xFFFFFFFFu) {
-            break;
-        }
-        number = number * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    parts.typeNumber = number > 0xFFFFFFFFu ? 0 : static_cast<std::uint32_t>(number);
     return parts;
 }
 

@@ -2,6 +2,8 @@
 // icon-group directory, string blocks as text, and the preview's cell arithmetic.
 #pragma once
 
+#include "resources/tree_pictures.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -11,18 +13,9 @@
 
 namespace vantry {
 
-// Pictures of imlTree, counted from 1.
-enum TreeImage : int {
-    kImageBitmap = 1,
-    kImageIconGroup,
-    kImageCursorGroup,
-    kImageStrings,
-    kImageOther
-};
-
 struct TypeDisplay {
     std::string text;
-    int image = kImageOther;
+    TreePicture picture = TreePicture::Other;
 };
 
 // The display text and picture of a numeric resource type.
@@ -34,7 +27,6 @@ std::string NameKey(std::string_view typeText, std::string_view nameText);
 struct NameKeyParts {
     std::string typeText;
     std::string nameText;
-    std::uint32_t typeNumber = 0; // the number at the start of the type text; 0 for a name
 };
 // nullopt for a key that is not a name key ("n", type text, "|", name text).
 std::optional<NameKeyParts> SplitNameKey(std::string_view key);

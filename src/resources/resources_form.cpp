@@ -41,8 +41,8 @@ frmResources::frmResources(Main& main)
       cmdRefresh({.place = {4500, 3360, 1155, 345}, .caption = "&Update"}),
       imlTree(tk::ScaledPixels(kTreePictureWidth), tk::ScaledPixels(kTreePictureHeight)),
       imlGroup(tk::ScaledPixels(16), tk::ScaledPixels(16)), main_(main) {
-    for (const pictures::Image& picture : ResourceTreePictures()) {
-        imlTree.AddPicture(picture);
+    for (int picture = 1; picture <= static_cast<int>(TreePicture::Other); ++picture) {
+        imlTree.AddPicture(DrawTreePicture(static_cast<TreePicture>(picture)));
     }
     for (tk::Control* control : std::initializer_list<tk::Control*>{
              &Label4, &cboResMode, &Label2, &txtResName, &Label1, &txtResType, &Label3, &txtSize,
@@ -78,7 +78,7 @@ bool frmResources::Form_QueryUnload() {
 void frmResources::DoRefresh() {
     const std::int32_t handle = main_.GetCurhWnd();
     SetCaption("Resource view - " + mAPI::HexStr8(handle));
-    SetPreviewMode(0);
+    ShowPane(PreviewPane::None);
     HWND window = mAPI::IntToHandle<HWND>(handle);
     if (!IsWindow(window)) {
         ClearView();
@@ -110,18 +110,18 @@ void frmResources::ClearView() {
     txtResName.SetText("");
     txtResType.SetText("");
     txtSize.SetText("");
-    SetPreviewMode(0);
+    ShowPane(PreviewPane::None);
 }
 
 bool frmResources::AddType(const std::string& typeText, bool named, std::uint32_t number) {
     const TypeDisplay display =
-        named ? TypeDisplay{typeText, kImageOther} : NumericTypeDisplay(number);
+        named ? TypeDisplay{typeText, TreePicture::Other} : NumericTypeDisplay(number);
     // Two types with one key (a named type of digits beside that number): the first stays.
-    if (!tvRes.Add("", TypeKey(typeText), display.text, display.image)) {
+    if (!tvRes.Add("", TypeKey(typeText), display.text, static_cast<int>(display.picture))) {
         return false;
     }
     currentTypeText_ = typeText;
-    currentTypeImage_ = display.image;
+    currentTypeImage_ = static_cast<int>(display.picture);
     return true;
 }
 
@@ -139,27 +139,17 @@ void frmResources::tvRes_NodeClick() {
         return;
     }
     HTREEITEM node = tvRes.Find(*key);
-    char text[512] = {};
-    TVITEMA item{};
-    item.mask = TVIF_IMAGE | TVIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    if (key->front() == 'n') {
-        item.hItem = TreeView_GetParent(tvRes.hWnd(), node);
-        SendMessageA(tvRes.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        const int image = item.iImage + 1;
-        if (image < kImageOther) {
-            PreviewResource(*key);
-        } else {
-            SetPreviewMode(0);
-        }
-        ShowResInfo(*key, text);
+    const auto name = SplitNameKey(*key);
+    // A name shows its type's text; a type shows its own.
+    const std::string typeText =
+        tvRes.NodeText(name ? TreeView_GetParent(tvRes.hWnd(), node) : node);
+    if (!name) {
+        ShowTypeInfo(typeText);
+        ShowPane(PreviewPane::None);
         return;
     }
-    item.hItem = node;
-    SendMessageA(tvRes.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    ShowTypeInfo(text);
-    SetPreviewMode(0);
+    Preview(*name);
+    ShowResInfo(*name, typeText);
 }
 
 void frmResources::ShowTypeInfo(const std::string& typeDisplay) {
@@ -168,161 +158,35 @@ void frmResources::ShowTypeInfo(const std::string& typeDisplay) {
     txtSize.SetText("");
 }
 
-void frmResources::ShowResInfo(const std::string& key, const std::string& typeDisplay) {
-    const auto parts = SplitNameKey(key);
-    if (!parts) {
-        return;
-    }
-    txtResName.SetText(parts->nameText);
+void frmResources::ShowResInfo(const NameKeyParts& parts, const std::string& typeDisplay) {
+    txtResName.SetText(parts.nameText);
     txtResType.SetText(typeDisplay);
-    const ResourceRef name(parts->nameText);
-    const ResourceRef type(parts->typeText);
+    const ResourceRef name(parts.nameText);
+    const ResourceRef type(parts.typeText);
     HRSRC info = FindResourceA(source_.get(), name.get(), type.get());
     const DWORD size = info ? SizeofResource(source_.get(), info) : 0;
     txtSize.SetText(size != 0 ? mAPI::FormatByteCount(size) : "Unbekannt");
 }
 
-void frmResources::SetPreviewMode(int mode) {
-    if (mode >= 0 && mode <= 3) {
-        picPreview.SetVisible(mode == 1);
-        txtStrings.SetVisible(mode == 2);
-        tvGroup.SetVisible(mode == 3);
-    }
+void frmResources::ShowPane(PreviewPane pane) {
+    picPreview.SetVisible(pane == PreviewPane::Picture);
+    txtStrings.SetVisible(pane == PreviewPane::Strings);
+    tvGroup.SetVisible(pane == PreviewPane::IconList);
     picPreviewBack_Resize();
 }
 
-void frmResources::PreviewResource(const std::string& key) {
-    const auto parts = SplitNameKey(key);
-    if (!parts) {
+void frmResources::Preview(const NameKeyParts& name) {
+    // Only types given by number have previews: a named type never does.
+    const auto type = ResourceNumber(name.typeText);
+    const PreviewKind kind = type ? PreviewFor(*type) : nullptr;
+    if (!kind) {
+        ShowPane(PreviewPane::None);
         return;
     }
-    switch (parts->typeNumber) {
-    case 2:
-        PreviewBitmap(parts->nameText);
-        break;
-    case 6:
-        PreviewStrings(parts->nameText);
-        break;
-    case 12:
-        PreviewCursor(parts->nameText);
-        break;
-    case 14:
-        PreviewIconGroup(parts->nameText);
-        break;
-    default:
-        break;
+    const PreviewTarget target{source_.get(), picPreview, txtStrings, tvGroup, imlGroup, picTemp};
+    if (const auto pane = kind(target, name.nameText)) {
+        ShowPane(*pane);
     }
-}
-
-std::vector<std::uint8_t> frmResources::ResourceBytes(const std::string& name,
-                                                      const std::string& type, DWORD* size) const {
-    const ResourceRef nameRef(name);
-    const ResourceRef typeRef(type);
-    HRSRC info = FindResourceA(source_.get(), nameRef.get(), typeRef.get());
-    if (size) {
-        *size = 0;
-    }
-    if (!info) {
-        return {};
-    }
-    const DWORD length = SizeofResource(source_.get(), info);
-    HGLOBAL loaded = LoadResource(source_.get(), info);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    std::vector<std::uint8_t> bytes;
-    // A broken entry may claim more data than the module holds: nothing of it is read.
-    if (data && length && mAPI::CanRead(data, length)) {
-        const auto* first = static_cast<const std::uint8_t*>(data);
-        bytes.assign(first, first + length);
-    }
-    if (loaded) {
-        FreeResource(loaded);
-    }
-    if (size) {
-        *size = static_cast<DWORD>(bytes.size());
-    }
-    return bytes;
-}
-
-void frmResources::PreviewBitmap(const std::string& name) {
-    const ResourceRef nameRef(name);
-    const mAPI::Bitmap bitmap(static_cast<HBITMAP>(
-        LoadImageA(source_.get(), nameRef.get(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    BITMAP info{};
-    if (bitmap) {
-        GetObjectA(bitmap.get(), sizeof info, &info);
-    }
-    picPreview.SetPixelSize(info.bmWidth, info.bmHeight);
-    picPreview.Cls();
-    if (bitmap) {
-        const mAPI::MemoryDC source(CreateCompatibleDC(picPreview.hdc()));
-        const mAPI::SelectGuard select(source.get(), bitmap.get());
-        BitBlt(picPreview.hdc(), 0, 0, picPreview.PixelWidth(), picPreview.PixelHeight(),
-               source.get(), 0, 0, SRCCOPY);
-    }
-    SetPreviewMode(1);
-    picPreview.Refresh();
-}
-
-void frmResources::PreviewCursor(const std::string& name) {
-    const ResourceRef nameRef(name);
-    const mAPI::Cursor cursor(static_cast<HCURSOR>(
-        LoadImageA(source_.get(), nameRef.get(), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
-    picPreview.SetPixelSize(32, 32);
-    picPreview.Cls();
-    if (cursor) {
-        DrawIconEx(picPreview.hdc(), 0, 0, cursor.get(), 32, 32, 0, nullptr, DI_NORMAL);
-    }
-    SetPreviewMode(1);
-    picPreview.Refresh();
-}
-
-void frmResources::PreviewStrings(const std::string& name) {
-    const std::vector<std::uint8_t> bytes = ResourceBytes(name, "6");
-    if (bytes.empty()) {
-        SetPreviewMode(0);
-        return;
-    }
-    txtStrings.SetText(BytesToText(bytes));
-    SetPreviewMode(2);
-}
-
-void frmResources::PreviewIconGroup(const std::string& name) {
-    const std::vector<std::uint8_t> directory = ResourceBytes(name, "14");
-    if (directory.empty()) { // unreadable: the view shows nothing
-        SetPreviewMode(0);
-        return;
-    }
-    const auto entries = ParseIconGroup(directory);
-    if (!entries) { // a directory of another kind changes nothing
-        return;
-    }
-    const CellSize cell = IconCellSize(*entries);
-    const mAPI::WindowUpdateLock lock(tvGroup.hWnd());
-    picTemp.SetPixelSize(cell.width, cell.height);
-    tvGroup.Clear();
-    imlGroup.SetImageSize(std::max(cell.width, 1), std::max(cell.height, 1));
-    tvGroup.SetImageList(imlGroup); // the list's rows follow the new picture size
-    for (const IconGroupEntry& entry : *entries) {
-        DWORD size = 0;
-        std::vector<std::uint8_t> image = ResourceBytes(std::to_string(entry.imageId), "3", &size);
-        const mAPI::Icon icon(image.empty()
-                                  ? nullptr
-                                  : CreateIconFromResourceEx(image.data(), size, TRUE, 0x30000,
-                                                             entry.width, entry.height, 0));
-        picTemp.Cls();
-        if (icon) {
-            DrawIconEx(picTemp.hdc(), CentredOffset(cell.width, entry.width),
-                       CentredOffset(cell.height, entry.height), icon.get(), 0, 0, 0, nullptr,
-                       DI_NORMAL);
-        }
-        const int picture = imlGroup.Add(picTemp.hdc());
-        const std::string text =
-            "#" + std::to_string(entry.imageId) + ": " + std::to_string(entry.width) + " x " +
-            std::to_string(entry.height) + " Pixel, " + std::to_string(entry.bitsPerPixel) +
-            " bpp, " + mAPI::FormatByteCount(size);
-        tvGroup.Add("", "i" + std::to_string(tvGroup.Count()), text, picture);
-    }
-    SetPreviewMode(3);
 }
 
 void frmResources::Form_Resize() {

@@ -5,6 +5,7 @@
 #include "core/handles.h"
 #include "core/resource_enum.h"
 #include "resources/module_access.h"
+#include "resources/previews.h"
 #include "resources/resource_logic.h"
 #include "toolkit/button.h"
 #include "toolkit/imagelist.h"
@@ -64,16 +65,9 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     void AddName(const std::string& typeText, const std::string& nameText) override;
 
     void ShowTypeInfo(const std::string& typeDisplay);
-    void ShowResInfo(const std::string& key, const std::string& typeDisplay);
-    void SetPreviewMode(int mode);
-    void PreviewResource(const std::string& key);
-    void PreviewBitmap(const std::string& name);
-    void PreviewCursor(const std::string& name);
-    void PreviewStrings(const std::string& name);
-    void PreviewIconGroup(const std::string& name);
-    // A copy of a resource's data; empty when it cannot be found.
-    std::vector<std::uint8_t> ResourceBytes(const std::string& name, const std::string& type,
-                                            DWORD* size = nullptr) const;
+    void ShowResInfo(const NameKeyParts& parts, const std::string& typeDisplay);
+    void ShowPane(PreviewPane pane);
+    void Preview(const NameKeyParts& name);
 
     Main& main_;
     ResourceSource source_;

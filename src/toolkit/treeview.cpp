@@ -24,6 +24,19 @@ void TreeView::SetImageList(const ImageList& images) {
     TreeView_SetImageList(hWnd(), images.Handle(), TVSIL_NORMAL);
 }
 
+std::string TreeView::NodeText(HTREEITEM node) const {
+    char text[1024] = {};
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = node;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    if (!node || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+        return {};
+    }
+    return text;
+}
+
 HTREEITEM TreeView::Add(std::string_view relativeKey, std::string key, const std::string& text,
                         int image) {
     if (Exists(key)) {

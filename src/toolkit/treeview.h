@@ -29,6 +29,8 @@ class TreeView : public Control {
     HTREEITEM Add(std::string_view relativeKey, std::string key, const std::string& text,
                   int image);
     HTREEITEM Find(std::string_view key) const;
+    // The node's text as the control holds it; empty for no node.
+    std::string NodeText(HTREEITEM node) const;
     bool Exists(std::string_view key) const { return Find(key) != nullptr; }
     void Clear();
     std::size_t Count() const { return order_.size(); }

@@ -42,18 +42,18 @@ std::vector<std::uint8_t> Directory(std::uint16_t type, std::uint16_t count,
 
 TEST(ResourceTypes, NameTheNumericTypesAndPickTheirPictures) {
     EXPECT_EQ(NumericTypeDisplay(2).text, "Bitmaps");
-    EXPECT_EQ(NumericTypeDisplay(2).image, kImageBitmap);
+    EXPECT_EQ(NumericTypeDisplay(2).picture, TreePicture::Bitmap);
     EXPECT_EQ(NumericTypeDisplay(14).text, "Icons");
-    EXPECT_EQ(NumericTypeDisplay(14).image, kImageIconGroup);
+    EXPECT_EQ(NumericTypeDisplay(14).picture, TreePicture::IconGroup);
     EXPECT_EQ(NumericTypeDisplay(1).text, "Cursor");
-    EXPECT_EQ(NumericTypeDisplay(1).image, kImageOther);
+    EXPECT_EQ(NumericTypeDisplay(1).picture, TreePicture::Other);
     EXPECT_EQ(NumericTypeDisplay(12).text, "Cursor");
-    EXPECT_EQ(NumericTypeDisplay(12).image, kImageCursorGroup);
-    EXPECT_EQ(NumericTypeDisplay(6).image, kImageStrings);
+    EXPECT_EQ(NumericTypeDisplay(12).picture, TreePicture::CursorGroup);
+    EXPECT_EQ(NumericTypeDisplay(6).picture, TreePicture::Strings);
     EXPECT_EQ(NumericTypeDisplay(19).text, "Plug & Play-Information");
     for (const std::uint32_t unnamed : {0u, 13u, 15u, 18u, 24u, 240u}) {
         EXPECT_EQ(NumericTypeDisplay(unnamed).text, "#" + std::to_string(unnamed));
-        EXPECT_EQ(NumericTypeDisplay(unnamed).image, kImageOther);
+        EXPECT_EQ(NumericTypeDisplay(unnamed).picture, TreePicture::Other);
     }
 }
 
@@ -64,12 +64,10 @@ TEST(ResourceKeys, SplitAtTheFirstBar) {
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->typeText, "2");
     EXPECT_EQ(bitmap->nameText, "101");
-    EXPECT_EQ(bitmap->typeNumber, 2u);
     const auto named = SplitNameKey("nMYDATA|7|x");
     ASSERT_TRUE(named);
     EXPECT_EQ(named->typeText, "MYDATA");
     EXPECT_EQ(named->nameText, "7|x");
-    EXPECT_EQ(named->typeNumber, 0u);
     EXPECT_FALSE(SplitNameKey("t2"));
     EXPECT_FALSE(SplitNameKey("n2"));
     EXPECT_FALSE(SplitNameKey(""));
