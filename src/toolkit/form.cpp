@@ -291,6 +291,36 @@ void Form::MoveDialogFocus(WPARAM wParam, LPARAM lParam) {
     }
 }
 
+bool Form::Command(WPARAM wParam, LPARAM lParam) {
+    // Escape in a form with dialog keys arrives as IDCANCEL without a control.
+    if (LOWORD(wParam) == IDCANCEL && lParam == 0 && cancelButton_) {
+        cancelButton_->OnCommand(0, BN_CLICKED);
+        return true;
+    }
+    if (lParam == 0) {
+        return menu_ && menu_->Dispatch(LOWORD(wParam));
+    }
+    Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam));
+    if (control) {
+        control->OnCommand(LOWORD(wParam), HIWORD(wParam));
+    }
+    return control != nullptr;
+}
+
+HBRUSH Form::ControlBrush(UINT message, HDC dc, HWND window) const {
+    if (Control* control = ControlFromWindow(window)) {
+        if (HBRUSH brush = control->OnColor(dc)) {
+            return brush;
+        }
+    }
+    if (message == WM_CTLCOLOREDIT) {
+        return nullptr;
+    }
+    // Labels, check boxes and frames stand on the form's own face colour.
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = hwnd_;
     LRESULT result = 0;
@@ -309,17 +339,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_COMMAND:
-        // Escape in a form with dialog keys arrives as IDCANCEL without a control.
-        if (LOWORD(wParam) == IDCANCEL && lParam == 0 && cancelButton_) {
-            cancelButton_->OnCommand(0, BN_CLICKED);
-            return 0;
-        }
-        if (lParam != 0) {
-            if (Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam))) {
-                control->OnCommand(LOWORD(wParam), HIWORD(wParam));
-                return 0;
-            }
-        } else if (menu_ && menu_->Dispatch(LOWORD(wParam))) {
+        if (Command(wParam, lParam)) {
             return 0;
         }
         break;
@@ -358,20 +378,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        if (Control* control = ControlFromWindow(reinterpret_cast<HWND>(lParam))) {
-            if (HBRUSH brush = control->OnColor(dc)) {
-                return reinterpret_cast<LRESULT>(brush);
-            }
+    case WM_CTLCOLORBTN:
+        if (HBRUSH brush = ControlBrush(message, reinterpret_cast<HDC>(wParam),
+                                        reinterpret_cast<HWND>(lParam))) {
+            return reinterpret_cast<LRESULT>(brush);
         }
-        if (message == WM_CTLCOLOREDIT) {
-            break;
-        }
-        // Labels, check boxes and frames stand on the form's own face colour.
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+        break;
     case WM_CLOSE:
         Unload();
         return 0;

@@ -89,6 +89,10 @@ class Form {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void MoveDialogFocus(WPARAM wParam, LPARAM lParam);
+    // A command from a control, the menu or the dialog keys; false when none took it.
+    bool Command(WPARAM wParam, LPARAM lParam);
+    // The brush a control stands on; nullptr for an edit control's default.
+    HBRUSH ControlBrush(UINT message, HDC dc, HWND window) const;
     void Create(HWND owner);
     void Destroyed();
     void EnableDisabledForms();
