@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace mAPI {
@@ -17,5 +18,8 @@ std::size_t Utf8CharCount(std::string_view text);
 
 // The first maxChars characters of text, never a character cut in half.
 std::string_view Utf8Prefix(std::string_view text, std::size_t maxChars);
+
+// UTF-16 text (as resources hold it) in UTF-8; a surrogate without its pair becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
 
 } // namespace mAPI

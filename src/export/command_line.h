@@ -1,0 +1,31 @@
+// The program's command line: the GUI, or a dump of the window tree without a window.
+//   vantry.exe /dump [/json] [/all] [/out FILE]
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace vantry {
+
+enum class RunMode {
+    Gui,       // no arguments
+    Dump,      // /dump
+    Usage,     // /?: print the usage, exit 0
+    BadSwitch, // print the usage, exit 2
+};
+
+struct CommandLine {
+    RunMode mode = RunMode::Gui;
+    bool json = false;
+    bool all = false; // hidden and off-screen windows too
+    std::optional<std::string> out;
+    std::string problem; // what was wrong, for BadSwitch
+};
+
+// Switches start with / or -, in any case; the arguments come without the program's name.
+CommandLine ParseCommandLine(std::span<const std::string> args);
+
+std::string UsageText();
+
+} // namespace vantry

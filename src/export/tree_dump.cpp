@@ -1,0 +1,69 @@
+#include "export/tree_dump.h"
+
+#include "core/mapi.h"
+#include "core/utf8.h"
+#include "properties/style_tables.h"
+#include "tree/window_text.h"
+
+#include <nlohmann/json.hpp>
+
+namespace vantry {
+
+namespace {
+
+void AppendText(std::string& text, const WindowRecord& window, int depth) {
+    text.append(static_cast<std::size_t>(depth) * 2, ' ');
+    text += WindowDisplayText(window.handle, mAPI::Utf8Prefix(window.caption, kMaxTreeCaption),
+                              window.className);
+    text += "\r\n";
+    for (const WindowRecord& child : window.children) {
+        AppendText(text, child, depth + 1);
+    }
+}
+
+nlohmann::ordered_json RectJson(const WindowRecord::Rect& rect) {
+    return {{"left", rect.left}, {"top", rect.top}, {"right", rect.right}, {"bottom", rect.bottom}};
+}
+
+nlohmann::ordered_json StyleJson(std::span<const StyleName> table, std::uint32_t value) {
+    nlohmann::ordered_json names = nlohmann::ordered_json::array();
+    for (const std::string_view name : StyleNamesOf(table, value)) {
+        names.push_back(std::string(name));
+    }
+    return {{"value", value}, {"names", std::move(names)}};
+}
+
+nlohmann::ordered_json WindowJson(const WindowRecord& window) {
+    nlohmann::ordered_json children = nlohmann::ordered_json::array();
+    for (const WindowRecord& child : window.children) {
+        children.push_back(WindowJson(child));
+    }
+    return {{"handle", mAPI::HexStr8(window.handle)},
+            {"caption", window.caption},
+            {"class", window.className},
+            {"rect", RectJson(window.rect)},
+            {"clientRect", RectJson(window.clientRect)},
+            {"style", StyleJson(WindowStyleNames(), window.style)},
+            {"exStyle", StyleJson(ExtendedStyleNames(), window.exStyle)},
+            {"visible", window.visible},
+            {"enabled", window.enabled},
+            {"processId", window.processId},
+            {"threadId", window.threadId},
+            {"executable", window.executable},
+            {"children", std::move(children)}};
+}
+
+} // namespace
+
+std::string TreeText(const WindowRecord& root) {
+    std::string text;
+    AppendText(text, root, 0);
+    return text;
+}
+
+std::string TreeJson(const WindowRecord& root) {
+    return WindowJson(root).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
+           "\n";
+}
+
+} // namespace vantry

@@ -1,0 +1,41 @@
+// The window tree as a file: the tree's own text, indented, or JSON with every window's values.
+// The GUI's "Save Tree As" and the command line's /dump both write through these.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantry {
+
+struct WindowRecord {
+    struct Rect {
+        int left = 0;
+        int top = 0;
+        int right = 0;
+        int bottom = 0;
+    };
+
+    std::int32_t handle = 0;
+    std::string caption; // whole, in UTF-8
+    std::string className;
+    Rect rect;
+    Rect clientRect;
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    bool visible = false;
+    bool enabled = false;
+    std::uint32_t processId = 0;
+    std::uint32_t threadId = 0;
+    std::string executable;
+    std::vector<WindowRecord> children;
+};
+
+// One line per window, as the tree shows it (caption cut as the tree cuts it), indented by two
+// spaces a level; CRLF line ends, UTF-8.
+std::string TreeText(const WindowRecord& root);
+
+// Nested objects, two spaces of indent, UTF-8; a byte sequence that is no UTF-8 becomes U+FFFD.
+std::string TreeJson(const WindowRecord& root);
+
+} // namespace vantry
