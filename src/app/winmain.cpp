@@ -1,3 +1,6 @@
+#include "core/mapi_win.h"
+#include "export/command_line.h"
+#include "export/dump_command.h"
 #include "properties/properties_form.h"
 #include "resources/resources_form.h"
 #include "search/find_window_form.h"
@@ -6,7 +9,32 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The arguments after the program's name, in UTF-8.
+std::vector<std::string> Arguments() {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; wide && i < count; ++i) {
+        args.push_back(mAPI::Narrow(wide[i]));
+    }
+    LocalFree(wide);
+    return args;
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const vantry::CommandLine line = vantry::ParseCommandLine(Arguments());
+    if (line.mode != vantry::RunMode::Gui) {
+        return vantry::RunCommandLine(line);
+    }
     tk::InitToolkit(instance);
     vantry::Main main;
     vantry::frmProperties properties(main);

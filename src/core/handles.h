@@ -81,6 +81,7 @@ using MemoryDC = UniqueHandle<HDC, CloseMemoryDC>;
 using ImageListHandle = UniqueHandle<HIMAGELIST, CloseImageList>;
 using MenuHandle = UniqueHandle<HMENU, CloseMenu>;
 using AcceleratorTable = UniqueHandle<HACCEL, CloseAccelerators>;
+using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 
 // A DC from GetDC, given back with ReleaseDC to the same window (0 is the screen).
 class WindowDC {

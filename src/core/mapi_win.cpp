@@ -119,4 +119,26 @@ bool IsVisibleOnScreen(HWND window) {
     return RectVisible(screen.get(), &rect) != FALSE;
 }
 
+std::wstring Widen(std::string_view text, UINT codePage) {
+    const int units =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(units, 0)), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        units);
+    return wide;
+}
+
+std::string Narrow(std::wstring_view text, UINT codePage) {
+    const int bytes = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
+                                          nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        bytes, nullptr, nullptr);
+    return narrow;
+}
+
+std::string ProcessTextToUtf8(std::string text) {
+    return GetACP() == CP_UTF8 ? text : Narrow(Widen(text, CP_ACP));
+}
+
 } // namespace mAPI

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace mAPI {
 
@@ -42,5 +43,11 @@ std::string FormatByteCount(std::int64_t bytes);
 
 // Visible, and at least partly on the screen (tested against the screen DC).
 bool IsVisibleOnScreen(HWND window);
+
+// Text between a code page (CP_UTF8, CP_ACP) and UTF-16.
+std::wstring Widen(std::string_view text, UINT codePage = CP_UTF8);
+std::string Narrow(std::wstring_view text, UINT codePage = CP_UTF8);
+// Text the A calls gave, in UTF-8: unchanged where the process code page is UTF-8.
+std::string ProcessTextToUtf8(std::string text);
 
 } // namespace mAPI

@@ -13,8 +13,6 @@ namespace {
 constexpr DWORD kQueryAccess = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ; // 0x410
 constexpr DWORD kLimitedQueryAccess = 0x1000; // PROCESS_QUERY_LIMITED_INFORMATION
 
-using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
-
 KernelHandle Snapshot(DWORD what, DWORD processId) {
     HANDLE snapshot = CreateToolhelp32Snapshot(what, processId);
     return KernelHandle(snapshot == INVALID_HANDLE_VALUE ? nullptr : snapshot);

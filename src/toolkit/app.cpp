@@ -1,5 +1,6 @@
 #include "toolkit/app.h"
 
+#include "core/mapi_win.h"
 #include "toolkit/form.h"
 #include "toolkit/twips.h"
 
@@ -218,15 +219,7 @@ std::string ProgramText(std::string_view utf8) {
     if (GetACP() == CP_UTF8 || utf8.empty()) {
         return std::string(utf8);
     }
-    const int units =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), units);
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), units, text.data(), bytes, nullptr, nullptr);
-    return text;
+    return mAPI::Narrow(mAPI::Widen(utf8), CP_ACP);
 }
 
 } // namespace tk

@@ -13,11 +13,39 @@ void TreeView::Create(Form& parent) {
     SubclassWindow();
 }
 
-bool TreeView::SubclassMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&) {
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+bool TreeView::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         lastPress_ = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        return false;
+    case WM_KEYDOWN:
+        return CtrlKey && GetKeyState(VK_CONTROL) < 0 && CtrlKey(static_cast<WORD>(wParam));
+    case WM_CONTEXTMENU:
+        if (ContextMenu) {
+            ContextMenu(ContextMenuPoint(lParam));
+            return true;
+        }
+        return false;
+    default:
+        return false;
     }
-    return false;
+}
+
+POINT TreeView::ContextMenuPoint(LPARAM lParam) const {
+    if (lParam != -1) {
+        return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    }
+    // From the keyboard: beside the selected node, or at the tree's corner.
+    RECT place{};
+    HTREEITEM selected = TreeView_GetSelection(hWnd());
+    if (!selected || !TreeView_GetItemRect(hWnd(), selected, &place, TRUE)) {
+        place = {};
+    }
+    POINT point{place.left, place.bottom};
+    ClientToScreen(hWnd(), &point);
+    return point;
 }
 
 void TreeView::SetImageList(const ImageList& images) {

@@ -60,6 +60,10 @@ class TreeView : public Control {
     // Raised when the user selects a node, or clicks the node that is already selected.
     std::function<void()> NodeClick;
     std::function<void()> DblClick;
+    // A key pressed with Ctrl held; return true when it was handled.
+    std::function<bool(WORD key)> CtrlKey;
+    // The context menu was asked for (right click or the keyboard), at this screen point.
+    std::function<void(POINT screen)> ContextMenu;
 
   private:
     struct KeyHash {
@@ -70,6 +74,7 @@ class TreeView : public Control {
     };
 
     void OnClick();
+    POINT ContextMenuPoint(LPARAM lParam) const;
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     std::unordered_map<std::string, HTREEITEM, KeyHash, std::equal_to<>> items_;

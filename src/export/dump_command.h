@@ -1,0 +1,18 @@
+// What the command line asks for besides the GUI: the usage, or a dump of the window tree.
+#pragma once
+
+#include "export/command_line.h"
+#include "export/tree_dump.h"
+
+#include <string>
+
+namespace vantry {
+
+// The tree as the chosen format writes it.
+std::string TreeFileText(const WindowRecord& root, bool json);
+
+// Prints the usage or writes the dump, without a window; returns the exit code (0 done, 1 the
+// file could not be written, 2 a switch was wrong).
+int RunCommandLine(const CommandLine& line);
+
+} // namespace vantry

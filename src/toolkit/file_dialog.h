@@ -1,0 +1,35 @@
+// The system's "Save As" dialog, through one function, so tests can answer it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tk {
+
+struct SaveFileRequest {
+    std::string fileName; // suggested, without a folder
+    // Pairs of a description and its pattern, e.g. {"Text (*.txt)", "*.txt"}; the first is
+    // chosen.
+    std::vector<std::pair<std::string, std::string>> filters;
+    std::string defaultExtension; // added to a name typed without one
+};
+
+struct SaveFileChoice {
+    std::string path; // UTF-8
+    int filter = 0;   // the chosen pattern, counted from 0
+};
+
+// Nullopt when the user cancelled.
+std::optional<SaveFileChoice> AskSaveFile(HWND owner, const SaveFileRequest& request);
+
+using SaveFileHandler =
+    std::function<std::optional<SaveFileChoice>(HWND owner, const SaveFileRequest& request)>;
+// Returns the handler it replaces; an empty one restores the system's dialog.
+SaveFileHandler SetSaveFileHandler(SaveFileHandler handler);
+
+} // namespace tk
