@@ -3,10 +3,14 @@
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "core/process_lookup.h"
+#include "core/version.h"
+#include "export/file_output.h"
+#include "export/resource_save.h"
 #include "resources/module_access.h"
 #include "resources/resource_layout.h"
 #include "resources/tree_pictures.h"
 #include "toolkit/app.h"
+#include "toolkit/file_dialog.h"
 #include "tree/main_form.h"
 
 namespace vantry {
@@ -58,6 +62,13 @@ frmResources::frmResources(Main& main)
     cmdRefresh.Click = [this] { DoRefresh(); };
     cmdClose.Click = [this] { Unload(); };
     tvRes.NodeClick = [this] { tvRes_NodeClick(); };
+    tvRes.ContextMenu = [this](POINT screen) { tvRes_ContextMenu(screen); };
+    tvRes.CtrlKey = [this](WORD key) {
+        if (key == 'S') {
+            SaveSelectedResource();
+        }
+        return key == 'S';
+    };
     picPreviewBack.Resize = [this] { picPreviewBack_Resize(); };
 }
 
@@ -227,6 +238,46 @@ void frmResources::picPreviewBack_Resize() {
     SetWindowPos(picPreview.hWnd(), nullptr, layout.pictureLeft, layout.pictureTop, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     tvGroup.MovePixels(0, 0, layout.listWidth, layout.listHeight);
+}
+
+void frmResources::tvRes_ContextMenu(POINT screen) {
+    constexpr UINT kSave = 1;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, kSave, "&Save...\tCtrl+S");
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                         screen.x, screen.y, 0, hWnd(), nullptr));
+    DestroyMenu(menu);
+    if (chosen == kSave) {
+        SaveSelectedResource();
+    }
+}
+
+void frmResources::SaveSelectedResource() {
+    const auto key = tvRes.SelectedKey();
+    const auto name = key ? SplitNameKey(*key) : std::nullopt;
+    if (!name) {
+        return; // a type node: nothing to save
+    }
+    const ResourceFile file = ResourceAsFile(source_.get(), name->typeText, name->nameText);
+    if (!file.data) {
+        tk::ShowMessageBox(hWnd(),
+                           "The resource " + name->nameText +
+                               " cannot be saved: its data is not whole in the module.",
+                           VANTRY_TITLE, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const auto choice = tk::AskSaveFile(
+        hWnd(), {.fileName = FileNameFor(name->nameText, file.extension),
+                 .filters = {{"*." + file.extension, "*." + file.extension}, {"*.*", "*.*"}},
+                 .defaultExtension = file.extension});
+    if (!choice) {
+        return;
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(file.data->data()),
+                                 file.data->size());
+    if (const auto problem = WriteWholeFile(choice->path, bytes)) {
+        tk::ShowMessageBox(hWnd(), *problem, VANTRY_TITLE, MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 } // namespace vantry

@@ -58,6 +58,8 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     bool Form_QueryUnload() override;
 
     void tvRes_NodeClick();
+    void tvRes_ContextMenu(POINT screen);
+    void SaveSelectedResource();
     void picPreviewBack_Resize();
 
     void ClearView();

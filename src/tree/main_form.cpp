@@ -2,6 +2,10 @@
 
 #include "core/mapi_win.h"
 #include "core/version.h"
+#include "export/dump_command.h"
+#include "export/file_output.h"
+#include "export/window_walk.h"
+#include "toolkit/file_dialog.h"
 #include "toolkit/loaded_forms.h"
 #include "tree/about_form.h"
 #include "tree/form_placement.h"
@@ -51,7 +55,7 @@ Main::Main()
       tbrCommands(360, CommandButtons(), imlToolbar),
       picWinIco({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}),
       picTreeLn({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}) {
-    menuBar.AddMenu(mnuFile, {&mnuExit});
+    menuBar.AddMenu(mnuFile, {&mnuSaveTree, &dash0, &mnuExit});
     menuBar.AddMenu(mnuView, {&mnuOnlyVisible, &dash1, &mnuWindowProps, &mnuShowResources, &dash2,
                               &mnuAllExtend, &mnuUpdate});
     menuBar.AddMenu(mnuOptions, {&mnuSearch, &dash3, &mnuActivate, &mnuFlash});
@@ -69,6 +73,7 @@ Main::Main()
     AddControl(picTreeLn);
     AddTimer(tmrFlash);
 
+    mnuSaveTree.Click = [this] { mnuSaveTree_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
     mnuOnlyVisible.Click = [this] { mnuOnlyVisible_Click(); };
     mnuWindowProps.Click = [this] { mnuWindowProps_Click(); };
@@ -121,6 +126,23 @@ void Main::Form_Resize() {
     tvTree.SetWidth(extent.width);
     if (extent.height) {
         tvTree.SetHeight(*extent.height);
+    }
+}
+
+void Main::mnuSaveTree_Click() {
+    const auto choice = tk::AskSaveFile(
+        hWnd(), {.fileName = "vantry-tree.txt",
+                 .filters = {{"Text (*.txt)", "*.txt"}, {"JSON (*.json)", "*.json"}},
+                 .defaultExtension = "txt"});
+    if (!choice) {
+        return;
+    }
+    SetPointer(tk::MousePointer::Hourglass);
+    const std::string text = TreeFileText(ReadWindowTree(ShowsOnlyVisible()), choice->filter == 1);
+    const auto problem = WriteWholeFile(choice->path, text);
+    SetPointer(tk::MousePointer::Default);
+    if (problem) {
+        tk::ShowMessageBox(hWnd(), *problem, VANTRY_TITLE, MB_OK | MB_ICONEXCLAMATION);
     }
 }
 

@@ -50,6 +50,8 @@ class Main : public tk::Form {
 
     tk::MenuBar menuBar;
     tk::MenuItem mnuFile{"&File"};
+    tk::MenuItem mnuSaveTree{"Save Tree &As...", {'S', true}};
+    tk::MenuItem dash0{"-"};
     tk::MenuItem mnuExit{"E&xit", {'Q', true}};
     tk::MenuItem mnuView{"&View"};
     tk::MenuItem mnuOnlyVisible{"Only visible windows", {}, true};
@@ -80,6 +82,7 @@ class Main : public tk::Form {
     void Form_Load() override;
     void Form_Resize() override;
 
+    void mnuSaveTree_Click();
     void mnuExit_Click();
     void mnuOnlyVisible_Click();
     void mnuWindowProps_Click();

@@ -55,7 +55,7 @@ TEST_F(MainTest, TheMenusCarryTheirItemsMarksAndShortcuts) {
     HMENU bar = GetMenu(main_->hWnd());
     ASSERT_EQ(GetMenuItemCount(bar), 4);
     const std::vector<std::vector<std::string>> expected{
-        {"&File", "E&xit\tCtrl+Q"},
+        {"&File", "Save Tree &As...\tCtrl+S", "", "E&xit\tCtrl+Q"},
         {"&View", "Only visible windows", "", "Window Properties", "Show Resources", "",
          "Every extension", "Update\tF5"},
         {"&Options", "Window Search", "", "Activate Window", "&Flash window"},

@@ -6,7 +6,7 @@
 // the program with exit code 0.
 TEST(Program, StartsShowsItsMainWindowAndEndsWhenClosed) {
     const char* name = sizeof(void*) == 8 ? "\\vantry64.exe" : "\\vantry.exe";
-    testwin::Process program(testwin::BuildFolder() + name);
+    testwin::Process program(testwin::BuildFolder() + name, "");
     HWND main = program.WaitForWindow("Vantry.Form");
     ASSERT_NE(main, nullptr);
     char caption[64] = {};

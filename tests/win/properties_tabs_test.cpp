@@ -142,7 +142,8 @@ TEST_F(TabsTest, GeneralShowsTheWindowsIdentityInHex) {
     EXPECT_EQ(form_->general.txthInstance.Text(), mAPI::HexPtr(instance));
     EXPECT_EQ(form_->general.txtWindowProc.Text(),
               mAPI::HexPtr(static_cast<ULONG_PTR>(GetWindowLongPtrA(rich, GWLP_WNDPROC))));
-    for (const auto* field : {&form_->general.txtWindowProc, &form_->general.txthInstance, &form_->general.txtUserData}) {
+    for (const auto* field : {&form_->general.txtWindowProc, &form_->general.txthInstance,
+                              &form_->general.txtUserData}) {
         EXPECT_EQ(field->Text().size(), 2 * sizeof(void*));
         EXPECT_TRUE(testwin::TextFits(field->hWnd())) << field->Text();
     }
@@ -165,8 +166,9 @@ TEST_F(TabsTest, GdiObjectsAreShownByTheirHandlesAndPictures) {
     HWND bare = CreateWindowExA(0, kBareClass, "bare", WS_POPUP | WS_VISIBLE, 20, 20, 100, 50,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     Inspect(rich, 0);
-    EXPECT_EQ(form_->general.txtGDIHandle.Text(), "Handle: " + mAPI::HexStr8(static_cast<std::int32_t>(
-                                                           GetClassLongPtrA(rich, GCLP_HICON))));
+    EXPECT_EQ(form_->general.txtGDIHandle.Text(),
+              "Handle: " +
+                  mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongPtrA(rich, GCLP_HICON))));
     EXPECT_EQ(Drawn(2 + 16, 2 + 16), kRichIconColor);
     EXPECT_EQ(Drawn(3, 3), kRichIconColor);
 
@@ -213,7 +215,8 @@ TEST_F(TabsTest, ClassesShowTheRegistration) {
               mAPI::HexStr8(static_cast<std::int32_t>(GetClassLongA(rich, GCW_ATOM))));
     EXPECT_EQ(form_->classes.txtClasshModule.Text(),
               mAPI::HexPtr(reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr))));
-    EXPECT_EQ(form_->classes.txtClassWinProc.Text(), mAPI::HexPtr(GetClassLongPtrA(rich, GCLP_WNDPROC)));
+    EXPECT_EQ(form_->classes.txtClassWinProc.Text(),
+              mAPI::HexPtr(GetClassLongPtrA(rich, GCLP_WNDPROC)));
     EXPECT_TRUE(testwin::TextFits(form_->classes.txtClassWinProc.hWnd()));
     Inspect(bare, 4);
     EXPECT_EQ(form_->classes.txtMenuName.Text(), "(None)");
@@ -267,8 +270,10 @@ TEST_F(TabsTest, ProcessesShowIdsInHexAndTheExecutablePath) {
     Inspect(window, 5);
     DWORD processId = 0;
     const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-    EXPECT_EQ(form_->processes.txtProcessID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(processId)));
-    EXPECT_EQ(form_->processes.txtThreadID.Text(), mAPI::HexStr8(static_cast<std::int32_t>(threadId)));
+    EXPECT_EQ(form_->processes.txtProcessID.Text(),
+              mAPI::HexStr8(static_cast<std::int32_t>(processId)));
+    EXPECT_EQ(form_->processes.txtThreadID.Text(),
+              mAPI::HexStr8(static_cast<std::int32_t>(threadId)));
     const std::string path = form_->processes.picExePath.ToolTipText();
     EXPECT_TRUE(path.ends_with("sample_window.exe")) << path;
     EXPECT_EQ(mAPI::GetExePath(processId), path);
@@ -342,7 +347,8 @@ TEST_F(TabsTest, AProcessOfTheOtherProcessorShowsItsValues) {
 #endif
     Inspect(window, 4);
     EXPECT_EQ(form_->classes.txtClassName.Text(), "VantrySample");
-    EXPECT_EQ(form_->classes.txtClasshModule.Text(), mAPI::HexPtr(GetClassLongPtrA(window, GCLP_HMODULE)));
+    EXPECT_EQ(form_->classes.txtClasshModule.Text(),
+              mAPI::HexPtr(GetClassLongPtrA(window, GCLP_HMODULE)));
     EXPECT_EQ(form_->classes.txtClassStyles.Text(), "00000000");
     Inspect(window, 1);
     EXPECT_EQ(form_->position.txtWinRect.Text(), "(600, 80) - (1000, 340)");

@@ -131,8 +131,8 @@ TEST_F(PropertiesTest, LinksShowRelationsAndOnlyHandlesCanBeClicked) {
     Open();
     Select(only);
     Choose(main_->mnuWindowProps);
-    for (tk::TextBox* none :
-         {&form_->relations.txtNextWin, &form_->relations.txtPrevWin, &form_->relations.txtFirstChild, &form_->relations.txtOwnerWin}) {
+    for (tk::TextBox* none : {&form_->relations.txtNextWin, &form_->relations.txtPrevWin,
+                              &form_->relations.txtFirstChild, &form_->relations.txtOwnerWin}) {
         EXPECT_EQ(none->Text(), "(None)");
         EXPECT_FALSE(IsWindowEnabled(none->hWnd()));
         EXPECT_FALSE(none->Underline());
@@ -186,7 +186,8 @@ TEST_F(PropertiesTest, TheStyleBitsTabListsTheNamesOfTheWindowsStyles) {
     Choose(main_->mnuWindowProps);
     const auto style = static_cast<std::uint32_t>(GetWindowLongA(styled, GWL_STYLE));
     const auto exStyle = static_cast<std::uint32_t>(GetWindowLongA(styled, GWL_EXSTYLE));
-    EXPECT_EQ(form_->styles.txtWindowStyles.Text(), mAPI::HexStr8(static_cast<std::int32_t>(style)));
+    EXPECT_EQ(form_->styles.txtWindowStyles.Text(),
+              mAPI::HexStr8(static_cast<std::int32_t>(style)));
     EXPECT_EQ(form_->styles.txtExStyles.Text(), mAPI::HexStr8(static_cast<std::int32_t>(exStyle)));
     const auto names = Items(form_->styles.lstWinStyles);
     for (const char* name : {"WS_POPUP", "WS_VISIBLE", "WS_BORDER", "WS_CAPTION", "WS_VSCROLL",
