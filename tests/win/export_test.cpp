@@ -223,9 +223,7 @@ class SaveResourceTest : public ResourcesTest {
 TEST_F(SaveResourceTest, EveryKindIsSavedAsAFileOfItsKind) {
     HMODULE dll = LoadLibraryA(Fixture("resource_fixture.dll").c_str());
     ASSERT_NE(dll, nullptr);
-    HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
-    SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(dll));
-    Show(own, 0);
+    HWND own = ShowOwnModule(dll);
 
     TemporaryFile bitmap("vantry 101.bmp");
     ASSERT_EQ(Save("n2|101", bitmap.Path()).substr(0, 2), "BM");

@@ -32,6 +32,13 @@ class ResourcesTest : public MainTest {
             SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0);
         }
     }
+    // A window of ours whose instance is module, shown in "Application Instance" mode.
+    HWND ShowOwnModule(HMODULE module) {
+        HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
+        SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(module));
+        Show(own, 0);
+        return own;
+    }
     testwin::Node Node(const std::string& key) const {
         HTREEITEM item = form_->tvRes.Find(key);
         EXPECT_NE(item, nullptr) << key;

@@ -134,9 +134,7 @@ TEST_F(ResourcesTest, NoWindowGivesAnEmptyViewAndOnlyOwnModulesAreRead) {
     // A window whose instance is a module of ours: the module's resources.
     HMODULE dll = LoadLibraryA(Fixture("resource_fixture.dll").c_str());
     ASSERT_NE(dll, nullptr);
-    HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
-    SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(dll));
-    Show(own, 0);
+    HWND own = ShowOwnModule(dll);
     EXPECT_FALSE(form_->LibraryLoaded());
     EXPECT_EQ(form_->ResourceModule(), dll);
     EXPECT_EQ(Node("t12").text, "Cursor");
@@ -154,9 +152,7 @@ TEST_F(ResourcesTest, NoWindowGivesAnEmptyViewAndOnlyOwnModulesAreRead) {
 TEST_F(ResourcesTest, TypesAndNamesInAnyScriptShowAndPreview) {
     HMODULE dll = LoadLibraryA(Fixture("unicode_resources.dll").c_str());
     ASSERT_NE(dll, nullptr);
-    HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
-    SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(dll));
-    Show(own, 0);
+    HWND own = ShowOwnModule(dll);
     const std::string type = testwin::Utf8(L"\u0422\u0418\u041F\u6570\u636E");
     const std::string name = testwin::Utf8(L"\u540D\u524D");
     const std::string emoji = testwin::Utf8(L"\U0001F600");
@@ -187,9 +183,7 @@ TEST_F(ResourcesTest, ABrokenEntryShowsItsFieldsAndNoPreview) {
         breakEntry(RT_ICON, image);
     }
     breakEntry(RT_STRING, 2);
-    HWND own = windows_.TopLevel("own module", {10, 10, 100, 100});
-    SetWindowLongPtrA(own, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(dll));
-    Show(own, 0);
+    HWND own = ShowOwnModule(dll);
 
     Click("n14|1"); // a sound group of broken images: its lines, no pictures read
     ASSERT_TRUE(form_->tvGroup.Visible());
