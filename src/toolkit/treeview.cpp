@@ -121,15 +121,45 @@ bool TreeView::Expanded(HTREEITEM node) const {
     return (TreeView_GetItemState(hWnd(), node, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
+TreeView::Place TreeView::CurrentPlace() const {
+    Place place;
+    place.selected = SelectedKey();
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        if (Expanded(order_[i])) {
+            place.expanded.push_back(keys_[i]);
+        }
+    }
+    place.firstVisible = KeyOf(TreeView_GetFirstVisible(hWnd()));
+    return place;
+}
+
+void TreeView::RestorePlace(const Place& place) {
+    for (const std::string& key : place.expanded) {
+        if (HTREEITEM node = Find(key)) {
+            SetExpanded(node, true);
+        }
+    }
+    if (place.selected) {
+        SelectByKey(*place.selected);
+    }
+    if (HTREEITEM first = place.firstVisible ? Find(*place.firstVisible) : nullptr) {
+        TreeView_SelectSetFirstVisible(hWnd(), first);
+    }
+}
+
 bool TreeView::SelectByKey(std::string_view key) {
     HTREEITEM item = Find(key);
     return item && TreeView_SelectItem(hWnd(), item);
 }
 
 std::optional<std::string> TreeView::SelectedKey() const {
+    return KeyOf(TreeView_GetSelection(hWnd()));
+}
+
+std::optional<std::string> TreeView::KeyOf(HTREEITEM node) const {
     TVITEMA item{};
     item.mask = TVIF_PARAM;
-    item.hItem = TreeView_GetSelection(hWnd());
+    item.hItem = node;
     if (!item.hItem || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
         return std::nullopt;
     }

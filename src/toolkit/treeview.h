@@ -43,6 +43,18 @@ class TreeView : public Control {
     // Selecting from code raises no NodeClick.
     bool SelectByKey(std::string_view key);
     std::optional<std::string> SelectedKey() const;
+    std::optional<std::string> KeyOf(HTREEITEM node) const;
+
+    // Where the user is: the selected node, the expanded nodes and the first node in view, by
+    // key, so that a reload can put them back for the nodes that are still there.
+    struct Place {
+        std::optional<std::string> selected;
+        std::vector<std::string> expanded;
+        std::optional<std::string> firstVisible;
+    };
+    Place CurrentPlace() const;
+    // Expands, selects (as code does: no NodeClick) and scrolls back what still exists.
+    void RestorePlace(const Place& place);
 
     // Turns redrawing off while it lives: adding or removing many nodes then skips the
     // control's layout work per node.

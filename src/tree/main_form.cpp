@@ -249,6 +249,7 @@ void Main::LoadWindowTree() {
     SetPointer(tk::MousePointer::Hourglass);
     sbrState.SetSimpleText("Loading Window Hierarchy...");
     tk::DoEvents();
+    const tk::TreeView::Place place = tvTree.CurrentPlace();
     {
         // The lock stops painting only; without redraw the tree view also skips its per-node
         // layout work, and icons go to the image list a strip at a time.
@@ -259,6 +260,7 @@ void Main::LoadWindowTree() {
         imlWinIcons.Clear();
         AddTreeLineImage();
         AddWindowNode(nullptr, desktop);
+        tvTree.RestorePlace(place); // the user's place, for the windows still there
     }
     tk::DoEvents();
     sbrState.SetSimpleText("Ready");

@@ -243,3 +243,33 @@ TEST_F(TreeTest, AWindowMetTwiceInOneLoadKeepsItsFirstPlace) {
     EXPECT_TRUE(Children(Tree(), NodeOf(mover)).empty());
     EXPECT_EQ(StatusText(), "Ready");
 }
+
+TEST_F(TreeTest, AReloadKeepsTheSelectionTheExpandedNodesAndTheFirstNodeInView) {
+    std::vector<HWND> tops;
+    for (int i = 0; i < 40; ++i) { // more than the tree shows at once
+        tops.push_back(windows_.TopLevel("kept " + std::to_string(i), {10, 10, 200, 200}));
+        windows_.Child(tops.back(), "inner");
+    }
+    HWND gone = windows_.Child(tops[5], "gone soon");
+    LoadMain();
+    main_->tvTree.SetExpanded(NodeOf(tops[5]), true);
+    main_->tvTree.SetExpanded(NodeOf(tops[30]), true);
+    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(tops[30])));
+    TreeView_SelectSetFirstVisible(Tree(), NodeOf(tops[20]));
+
+    DestroyWindow(gone);
+    HWND added = windows_.TopLevel("came later", {10, 10, 200, 200});
+    Choose(main_->mnuUpdate);
+    EXPECT_NE(NodeOf(added), nullptr);
+    EXPECT_EQ(NodeOf(gone), nullptr);
+    EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(tops[30]));
+    EXPECT_TRUE(Read(tops[5]).expanded);
+    EXPECT_TRUE(Read(tops[30]).expanded);
+    EXPECT_FALSE(Read(tops[6]).expanded);
+    EXPECT_EQ(TreeView_GetFirstVisible(Tree()), NodeOf(tops[20]));
+
+    // Switching the visible filter keeps the place too.
+    Choose(main_->mnuOnlyVisible);
+    EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(tops[30]));
+    EXPECT_TRUE(Read(tops[5]).expanded);
+}
