@@ -41,6 +41,12 @@ ClassesTab::ClassesTab()
     Place(l3dClassNameBack, {&txtClassName});
 }
 
+std::vector<PropertiesTab::ReportLine> ClassesTab::Report() const {
+    return Labelled({txtClassName.Text(), WithNames(txtClassStyles.Text(), cboClassStyles),
+                     txtClasshModule.Text(), txtClassWinProc.Text(), txtAtom.Text(),
+                     txtMenuName.Text(), txtExMem.Text(), txtWinEx.Text()});
+}
+
 void ClassesTab::Fill(HWND window) {
     txtClassName.SetText(mAPI::ReadClassName(window));
     txtClassStyles.SetText(HexClassLong(window, GCL_STYLE));

@@ -10,6 +10,7 @@ class ClassesTab : public PropertiesTab {
   public:
     ClassesTab();
     void Fill(HWND window) override;
+    std::vector<ReportLine> Report() const override;
 
     Light3D l3dClassNameBack;
     tk::TextBox txtClassName;

@@ -48,6 +48,13 @@ void GeneralTab::Load() {
     cboGDI.Click = [this] { host_.RefreshTabs(); };
 }
 
+std::vector<PropertiesTab::ReportLine> GeneralTab::Report() const {
+    const int item = cboGDI.ListIndex();
+    return Labelled({txtWinText.Text(), txthWin.Text(), txtWindowProc.Text(), txthInstance.Text(),
+                     txtWndID.Text(), txtUserData.Text(),
+                     (item >= 0 ? cboGDI.Item(item) + ", " : "") + txtGDIHandle.Text()});
+}
+
 void GeneralTab::Fill(HWND window) {
     txtWinText.SetText(mAPI::ReadWindowCaption(window));
     txthWin.SetText(mAPI::HexStr8(mAPI::HandleToInt(window)));

@@ -12,6 +12,7 @@ class GeneralTab : public PropertiesTab {
     explicit GeneralTab(TabHost& host);
     void Load() override;
     void Fill(HWND window) override;
+    std::vector<ReportLine> Report() const override;
 
     Light3D l3dWinTextBack;
     tk::TextBox txtWinText;

@@ -59,6 +59,15 @@ void PositionTab::Load() {
            0, SRCCOPY);
 }
 
+std::vector<PropertiesTab::ReportLine> PositionTab::Report() const {
+    std::vector<ReportLine> lines =
+        Labelled({txtWinRect.Text(), txtClientRect.Text(), txtCurState.Text()});
+    for (const tk::CheckBox* box : {&chkVisible, &chkEnabled, &chkUnicode}) {
+        lines.emplace_back(box->Caption() + ":", box->Value() ? "yes" : "no");
+    }
+    return lines;
+}
+
 void PositionTab::Fill(HWND window) {
     RECT windowRect{};
     GetWindowRect(window, &windowRect);

@@ -11,6 +11,7 @@ class PositionTab : public PropertiesTab {
     explicit PositionTab(TabHost& host);
     void Load() override;
     void Fill(HWND window) override;
+    std::vector<ReportLine> Report() const override;
 
     tk::TextBox txtWinRect;
     tk::TextBox txtClientRect;

@@ -33,6 +33,10 @@ ProcessesTab::ProcessesTab()
     Place({&txtProcessID, &txtThreadID, &picExePath});
 }
 
+std::vector<PropertiesTab::ReportLine> ProcessesTab::Report() const {
+    return Labelled({txtProcessID.Text(), txtThreadID.Text(), picExePath.ToolTipText()});
+}
+
 void ProcessesTab::Fill(HWND window) {
     DWORD processId = 0;
     const DWORD threadId = GetWindowThreadProcessId(window, &processId);

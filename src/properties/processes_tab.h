@@ -10,6 +10,7 @@ class ProcessesTab : public PropertiesTab {
   public:
     ProcessesTab();
     void Fill(HWND window) override;
+    std::vector<ReportLine> Report() const override;
 
     tk::TextBox txtProcessID;
     tk::TextBox txtThreadID;

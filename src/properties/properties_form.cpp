@@ -2,6 +2,8 @@
 
 #include "core/mapi.h"
 #include "core/mapi_win.h"
+#include "toolkit/clipboard.h"
+#include "toolkit/menu.h"
 #include "tree/main_form.h"
 
 namespace vantry {
@@ -28,6 +30,7 @@ frmProperties::frmProperties(Main& main)
     AddControl(lblInvalidWin);
     SetDialogButtons(cmdClose, cmdClose);
 
+    AddShortcut({'C', true, true}, [this] { CopyReport(); });
     tabProperties.Click = [this] { ShowSelectedPanel(); };
     cmdRefresh.Click = [this] { DoRefresh(); };
     cmdClose.Click = [this] { Unload(); };
@@ -52,6 +55,38 @@ void frmProperties::DoRefresh() {
     for (PropertiesTab* tab : tabs) {
         tab->Fill(window);
     }
+}
+
+std::string frmProperties::ReportText() const {
+    std::string text = Caption() + "\r\n";
+    for (const PropertiesTab* tab : tabs) {
+        text += "\r\n" + tab->Caption() + "\r\n";
+        for (const auto& [label, value] : tab->Report()) {
+            text += label + " " + value + "\r\n";
+        }
+    }
+    return text;
+}
+
+void frmProperties::CopyReport() {
+    tk::CopyText(hWnd(), ReportText());
+}
+
+bool frmProperties::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_CONTEXTMENU) {
+        return false;
+    }
+    // From the keyboard the menu opens at the form's corner.
+    POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (lParam == -1) {
+        at = {0, 0};
+        ClientToScreen(hWnd(), &at);
+    }
+    if (tk::ChooseFromMenu(hWnd(), at, {"&Copy report\tCtrl+Shift+C"}) == 1) {
+        CopyReport();
+    }
+    result = 0;
+    return true;
 }
 
 HWND frmProperties::CurrentWindow() const {

@@ -24,6 +24,8 @@ class frmProperties : public CurrentWindowForm, private TabHost {
     explicit frmProperties(Main& main);
 
     void DoRefresh() override;
+    // Every tab in tab order: its caption, then "Label: value" a line.
+    std::string ReportText() const;
 
     GeneralTab general{*this};
     PositionTab position{*this};
@@ -43,6 +45,8 @@ class frmProperties : public CurrentWindowForm, private TabHost {
 
   private:
     void Form_Load() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void CopyReport();
 
     HWND CurrentWindow() const override;
     void RefreshTabs() override { DoRefresh(); }

@@ -34,6 +34,16 @@ void PropertiesTab::Place(tk::Control& container, std::initializer_list<tk::Cont
     }
 }
 
+std::vector<PropertiesTab::ReportLine>
+PropertiesTab::Labelled(std::initializer_list<std::string> values) const {
+    std::vector<ReportLine> lines;
+    auto value = values.begin();
+    for (std::size_t i = 0; i < labels_.size() && value != values.end(); ++i, ++value) {
+        lines.emplace_back(labels_[i]->Caption(), *value);
+    }
+    return lines;
+}
+
 tk::TextBox Field(tk::TwipsRect place) {
     return tk::TextBox({.place = place, .locked = true, .backColor = kFieldBack});
 }

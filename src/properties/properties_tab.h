@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantry {
@@ -52,11 +53,17 @@ class PropertiesTab {
     // Shows the window's values; window is a live window.
     virtual void Fill(HWND window) = 0;
 
+    // What the tab shows, as label and value, in the order it shows them.
+    using ReportLine = std::pair<std::string, std::string>;
+    virtual std::vector<ReportLine> Report() const = 0;
+
   protected:
     void AddLabel(const char* caption, int left, int top, int width = 1380);
     // Puts controls on the panel, or inside another control of the tab.
     void Place(std::initializer_list<tk::Control*> controls);
     void Place(tk::Control& container, std::initializer_list<tk::Control*> controls);
+    // The tab's labels in the order they were added, each with its value.
+    std::vector<ReportLine> Labelled(std::initializer_list<std::string> values) const;
 
   private:
     std::string caption_;

@@ -14,6 +14,11 @@ StylesTab::StylesTab()
     Place({&txtWindowStyles, &lstWinStyles, &txtExStyles, &lstExStyles});
 }
 
+std::vector<PropertiesTab::ReportLine> StylesTab::Report() const {
+    return Labelled({WithNames(txtWindowStyles.Text(), lstWinStyles),
+                     WithNames(txtExStyles.Text(), lstExStyles)});
+}
+
 void StylesTab::Fill(HWND window) {
     const auto style = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
     const auto exStyle = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));

@@ -16,12 +16,22 @@ class StylesTab : public PropertiesTab {
   public:
     StylesTab();
     void Fill(HWND window) override;
+    std::vector<ReportLine> Report() const override;
 
     tk::TextBox txtWindowStyles;
     tk::ListBox lstWinStyles;
     tk::TextBox txtExStyles;
     tk::ListBox lstExStyles;
 };
+
+// A value and the names a list shows for it, one name a line under it.
+template <typename List> std::string WithNames(const std::string& value, const List& list) {
+    std::string text = value;
+    for (int i = 0; i < list.Count(); ++i) {
+        text += "\r\n    " + list.Item(i);
+    }
+    return text;
+}
 
 // Shows the names of the bits set in value. A sorted list shows them in its own order; the same
 // set needs no refill.

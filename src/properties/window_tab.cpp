@@ -52,6 +52,11 @@ void WindowTab::Load() {
     }
 }
 
+std::vector<PropertiesTab::ReportLine> WindowTab::Report() const {
+    return Labelled({txtNextWin.Text(), txtPrevWin.Text(), txtParentWin.Text(),
+                     txtFirstChild.Text(), txtOwnerWin.Text()});
+}
+
 void WindowTab::Fill(HWND window) {
     const std::array<HWND, 5> related{GetWindow(window, GW_HWNDNEXT),
                                       GetWindow(window, GW_HWNDPREV), GetParent(window),

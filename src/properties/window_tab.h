@@ -13,6 +13,7 @@ class WindowTab : public PropertiesTab {
     explicit WindowTab(TabHost& host);
     void Load() override;
     void Fill(HWND window) override;
+    std::vector<ReportLine> Report() const override;
 
     // The five links, in their order.
     tk::TextBox txtNextWin;

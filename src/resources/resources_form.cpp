@@ -10,7 +10,9 @@
 #include "resources/resource_layout.h"
 #include "resources/tree_pictures.h"
 #include "toolkit/app.h"
+#include "toolkit/clipboard.h"
 #include "toolkit/file_dialog.h"
+#include "toolkit/menu.h"
 #include "tree/main_form.h"
 
 namespace vantry {
@@ -66,8 +68,10 @@ frmResources::frmResources(Main& main)
     tvRes.CtrlKey = [this](WORD key) {
         if (key == 'S') {
             SaveSelectedResource();
+        } else if (key == 'C') {
+            tk::CopyText(hWnd(), FieldsText());
         }
-        return key == 'S';
+        return key == 'S' || key == 'C';
     };
     picPreviewBack.Resize = [this] { picPreviewBack_Resize(); };
 }
@@ -240,14 +244,21 @@ void frmResources::picPreviewBack_Resize() {
     tvGroup.MovePixels(0, 0, layout.listWidth, layout.listHeight);
 }
 
+std::string frmResources::FieldsText() const {
+    std::string text;
+    for (const auto& [label, field] :
+         {std::pair{&Label2, &txtResName}, std::pair{&Label1, &txtResType},
+          std::pair{&Label3, &txtSize}}) {
+        text += label->Caption() + " " + field->Text() + "\r\n";
+    }
+    if (txtStrings.Visible()) {
+        text += "\r\n" + txtStrings.Text();
+    }
+    return text;
+}
+
 void frmResources::tvRes_ContextMenu(POINT screen) {
-    constexpr UINT kSave = 1;
-    HMENU menu = CreatePopupMenu();
-    AppendMenuA(menu, MF_STRING, kSave, "&Save...\tCtrl+S");
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                         screen.x, screen.y, 0, hWnd(), nullptr));
-    DestroyMenu(menu);
-    if (chosen == kSave) {
+    if (tk::ChooseFromMenu(hWnd(), screen, {"&Save...\tCtrl+S"}) == 1) {
         SaveSelectedResource();
     }
 }

@@ -60,6 +60,8 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     void tvRes_NodeClick();
     void tvRes_ContextMenu(POINT screen);
     void SaveSelectedResource();
+    // The three fields as "Label value" lines, then a string block's text where one shows.
+    std::string FieldsText() const;
     void picPreviewBack_Resize();
 
     void ClearView();

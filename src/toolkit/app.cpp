@@ -31,6 +31,9 @@ bool TranslateFormAccelerators(MSG& message) {
     if (form == nullptr) {
         return false;
     }
+    if (form->RunShortcut(message)) {
+        return true;
+    }
     if (form->UsesDialogKeys() && IsDialogMessageA(form->hWnd(), &message)) {
         return true;
     }

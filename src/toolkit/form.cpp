@@ -58,6 +58,25 @@ void Form::SetDialogButtons(CommandButton& defaultButton, CommandButton& cancelB
     cancelButton_ = &cancelButton;
 }
 
+void Form::AddShortcut(Shortcut key, std::function<void()> action) {
+    shortcuts_.emplace_back(key, std::move(action));
+}
+
+bool Form::RunShortcut(const MSG& message) {
+    if (message.message != WM_KEYDOWN || shortcuts_.empty()) {
+        return false;
+    }
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    for (const auto& [key, action] : shortcuts_) {
+        if (key.key == message.wParam && key.ctrl == ctrl && key.shift == shift) {
+            action();
+            return true;
+        }
+    }
+    return false;
+}
+
 void Form::SetMenu(MenuBar& menu) {
     menu_ = &menu;
 }

@@ -4,10 +4,13 @@
 
 #include "core/handles.h"
 #include "toolkit/app.h"
+#include "toolkit/menu.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tk {
@@ -67,12 +70,16 @@ class Form {
     HACCEL Accelerators() const;
     // Forms with dialog keys get Tab, Enter, Escape and access keys handled as in a dialog.
     bool UsesDialogKeys() const { return defaultButton_ != nullptr; }
+    // Runs the form's shortcut for a key press; false when it has none for it.
+    bool RunShortcut(const MSG& message);
 
     static Form* FromWindow(HWND window);
 
   protected:
     void AddControl(Control& control);
     void AddTimer(Timer& timer);
+    // A key of the form's own, wherever its focus is: checked before dialog keys and menus.
+    void AddShortcut(Shortcut key, std::function<void()> action);
     // Enter clicks the default button and Escape the cancel button (they may be the same).
     void SetDialogButtons(CommandButton& defaultButton, CommandButton& cancelButton);
     void SetMenu(MenuBar& menu);
@@ -109,6 +116,7 @@ class Form {
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
     std::vector<HWND> disabledWhileModal_;
+    std::vector<std::pair<Shortcut, std::function<void()>>> shortcuts_;
 };
 
 } // namespace tk

@@ -3,7 +3,7 @@
 namespace tk {
 
 std::string Shortcut::Text() const {
-    std::string text = ctrl ? "Ctrl+" : "";
+    std::string text = std::string(ctrl ? "Ctrl+" : "") + (shift ? "Shift+" : "");
     if (key >= VK_F1 && key <= VK_F24) {
         return text + "F" + std::to_string(key - VK_F1 + 1);
     }
@@ -41,7 +41,8 @@ HMENU MenuBar::Build() {
             std::string text = item->caption_;
             if (item->shortcut_.key != 0) {
                 text += "\t" + item->shortcut_.Text();
-                const BYTE modifiers = FVIRTKEY | (item->shortcut_.ctrl ? FCONTROL : 0);
+                const BYTE modifiers = FVIRTKEY | (item->shortcut_.ctrl ? FCONTROL : 0) |
+                                       (item->shortcut_.shift ? FSHIFT : 0);
                 shortcuts.push_back({modifiers, item->shortcut_.key, static_cast<WORD>(item->id_)});
             }
             AppendMenuA(menu, MF_STRING | (item->checked_ ? MF_CHECKED : MF_UNCHECKED), item->id_,
@@ -80,6 +81,17 @@ bool MenuBar::Dispatch(UINT id) {
         }
     }
     return false;
+}
+
+UINT ChooseFromMenu(HWND owner, POINT screen, const std::vector<std::string>& items) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        AppendMenuA(menu, MF_STRING, i + 1, items[i].c_str());
+    }
+    const auto chosen = static_cast<UINT>(TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr));
+    DestroyMenu(menu);
+    return chosen;
 }
 
 } // namespace tk

@@ -14,6 +14,7 @@ namespace tk {
 struct Shortcut {
     WORD key = 0; // virtual key; 0 for none
     bool ctrl = false;
+    bool shift = false;
     std::string Text() const;
 };
 
@@ -39,6 +40,9 @@ class MenuItem {
     UINT id_ = 0;
     HMENU container_ = nullptr;
 };
+
+// A context menu of the given items at a screen point; the item chosen, counted from 1, or 0.
+UINT ChooseFromMenu(HWND owner, POINT screen, const std::vector<std::string>& items);
 
 class MenuBar {
   public:

@@ -2,6 +2,7 @@
 
 #include "core/mapi_win.h"
 #include "toolkit/app.h"
+#include "toolkit/clipboard.h"
 
 #include <commctrl.h>
 
@@ -33,6 +34,10 @@ void TextBox::Create(Form& parent) {
 bool TextBox::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_CHAR:
+        if (wParam == 0x03 && !HasSelection()) { // Ctrl+C without a selection: the whole field
+            CopyText(hWnd(), Text());
+            return true;
+        }
         if (KeyPress) {
             const auto key = KeyPress(static_cast<char>(wParam));
             result = key ? CallOriginal(message, static_cast<unsigned char>(*key), lParam) : 0;
@@ -56,6 +61,14 @@ bool TextBox::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     default:
         return false;
     }
+}
+
+bool TextBox::HasSelection() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(hWnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return start != end;
 }
 
 void TextBox::OnCommand(WORD, WORD code) {

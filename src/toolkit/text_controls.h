@@ -47,6 +47,9 @@ class TextBox : public Control {
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
+    bool HasSelection() const;
+
+  private:
     int maxLength_;
     bool locked_;
     bool multiLine_;
@@ -65,6 +68,7 @@ class CheckBox : public Control {
     void Create(Form& parent) override;
     void OnCommand(WORD id, WORD code) override;
 
+    const std::string& Caption() const { return caption_; }
     int Value() const; // 0 unticked, 1 ticked
     // Raises Click once when the value changes.
     void SetValue(int value);

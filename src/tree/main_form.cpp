@@ -5,6 +5,7 @@
 #include "export/dump_command.h"
 #include "export/file_output.h"
 #include "export/window_walk.h"
+#include "toolkit/clipboard.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/loaded_forms.h"
 #include "tree/about_form.h"
@@ -87,6 +88,7 @@ Main::Main()
     tbrCommands.ButtonClick = [this](const std::string& key) { tbrCommands_ButtonClick(key); };
     tvTree.NodeClick = [this] { tvTree_NodeClick(); };
     tvTree.DblClick = [this] { tvTree_DblClick(); };
+    tvTree.CtrlKey = [this](WORD key) { return key == 'C' && CopySelectedNode(); };
     tmrFlash.Tick = [this] { tmrFlash_Timer(); };
 }
 
@@ -216,6 +218,14 @@ void Main::tvTree_NodeClick() {
     if (IsLoadedForm(forms_.resources)) {
         forms_.resources->DoRefresh();
     }
+}
+
+bool Main::CopySelectedNode() {
+    const auto key = tvTree.SelectedKey();
+    if (key) {
+        tk::CopyText(hWnd(), tvTree.NodeText(tvTree.Find(*key)));
+    }
+    return key.has_value();
 }
 
 void Main::tvTree_DblClick() {

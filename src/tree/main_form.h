@@ -96,6 +96,8 @@ class Main : public tk::Form {
     void tbrCommands_ButtonClick(const std::string& key);
     void tvTree_NodeClick();
     void tvTree_DblClick();
+    // Ctrl+C in the tree: the selected node's text; false without a selection.
+    bool CopySelectedNode();
     void tmrFlash_Timer();
 
     void LoadWindowTree();
