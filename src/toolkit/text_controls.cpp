@@ -63,6 +63,12 @@ bool TextBox::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
 }
 
+void TextBox::SetCueText(const std::string& text) {
+    // The cue is taken in UTF-16 only.
+    const std::wstring wide = mAPI::Widen(text, CP_ACP);
+    SendMessageW(hWnd(), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
 bool TextBox::HasSelection() const {
     DWORD start = 0;
     DWORD end = 0;
@@ -76,6 +82,8 @@ void TextBox::OnCommand(WORD, WORD code) {
         GotFocus();
     } else if (code == EN_KILLFOCUS && LostFocus) {
         LostFocus();
+    } else if (code == EN_CHANGE && Change) {
+        Change();
     }
 }
 

@@ -36,7 +36,12 @@ class TextBox : public Control {
     void SetMouseIcon(HCURSOR cursor) { mouseIcon_ = cursor; }
     HCURSOR MouseIcon() const { return mouseIcon_; }
 
+    // The grey text an empty box shows.
+    void SetCueText(const std::string& text);
+
     std::function<void()> Click;
+    // The text changed, by the user or by code.
+    std::function<void()> Change;
 
     // Gets each typed character first: return it (changed or not) to let it in, or nullopt.
     std::function<std::optional<char>(char)> KeyPress;

@@ -70,6 +70,8 @@ Main::Main()
     AddControl(tbrCommands);
     AddControl(tvTree);
     AddControl(sbrState);
+    AddControl(txtFilter);
+    AddControl(lblFilterCount);
     AddControl(picWinIco);
     AddControl(picTreeLn);
     AddTimer(tmrFlash);
@@ -88,6 +90,11 @@ Main::Main()
     tbrCommands.ButtonClick = [this](const std::string& key) { tbrCommands_ButtonClick(key); };
     tvTree.NodeClick = [this] { tvTree_NodeClick(); };
     tvTree.DblClick = [this] { tvTree_DblClick(); };
+    txtFilter.Change = [this] { ApplyFilter(); };
+    txtFilter.KeyPress = [this](char key) { return txtFilter_KeyPress(key); };
+    AddShortcut({'F', true}, [this] { SetFocus(txtFilter.hWnd()); });
+    AddShortcut({VK_F3}, [this] { SelectMatch(true); });
+    AddShortcut({VK_F3, false, true}, [this] { SelectMatch(false); });
     tvTree.CtrlKey = [this](WORD key) { return key == 'C' && CopySelectedNode(); };
     tmrFlash.Tick = [this] { tmrFlash_Timer(); };
 }
@@ -116,6 +123,7 @@ void Main::Form_Load() {
     SetIcon(bigIcon_.get(), smallIcon_.get());
     SetCaption(VANTRY_TITLE " " VANTRY_VERSION_TEXT);
     tvTree.SetImageList(imlWinIcons);
+    PlaceFilterBox();
     LoadWindowTree();
 }
 
@@ -268,9 +276,15 @@ void Main::LoadWindowTree() {
         const tk::ImageList::Batch batch(imlWinIcons);
         tvTree.Clear();
         imlWinIcons.Clear();
+        entries_.clear();
+        processIds_.clear();
         AddTreeLineImage();
-        AddWindowNode(nullptr, desktop);
+        AddWindowNode(-1, desktop);
         tvTree.RestorePlace(place); // the user's place, for the windows still there
+    }
+    ShowWindowCount();
+    if (!txtFilter.Text().empty()) {
+        ApplyFilter();
     }
     tk::DoEvents();
     sbrState.SetSimpleText("Ready");
@@ -285,7 +299,7 @@ void Main::AddTreeLineImage() {
     imlWinIcons.Add(picTreeLn.hdc());
 }
 
-void Main::AddWindowNode(HWND parent, HWND window) {
+void Main::AddWindowNode(int parentEntry, HWND window) {
     if (!window) {
         return;
     }
@@ -294,32 +308,32 @@ void Main::AddWindowNode(HWND parent, HWND window) {
     if (tvTree.Exists(key)) {
         return;
     }
-    if (!parent) {
-        HTREEITEM root =
-            tvTree.Add("", std::move(key), GetWindowDisplayText(window), kTreeLineImage);
-        if (root) {
-            tvTree.SetExpanded(root, true);
-        }
-    } else {
-        if (mnuOnlyVisible.Checked() && !mAPI::IsVisibleOnScreen(window)) {
-            return;
-        }
-        const std::string text = GetWindowDisplayText(window);
-        const int image = GetWindowIconIndex(window);
-        if (!tvTree.Add(KeyOf(parent), std::move(key), text, image)) {
-            return;
-        }
+    const bool root = parentEntry < 0;
+    if (!root && mnuOnlyVisible.Checked() && !mAPI::IsVisibleOnScreen(window)) {
+        return;
     }
-    AddChildWindows(window);
+    std::string text = GetWindowDisplayText(window);
+    const int image = root ? kTreeLineImage : GetWindowIconIndex(window);
+    const std::string parentKey =
+        root ? std::string() : KeyOf(entries_[static_cast<std::size_t>(parentEntry)].window);
+    HTREEITEM node = tvTree.Add(parentKey, std::move(key), text, image);
+    if (!node) {
+        return;
+    }
+    if (root) {
+        tvTree.SetExpanded(node, true);
+    }
+    entries_.push_back({window, parentEntry, image, std::move(text)});
+    AddChildWindows(static_cast<int>(entries_.size()) - 1, window);
 }
 
-void Main::AddChildWindows(HWND window) {
+void Main::AddChildWindows(int entry, HWND window) {
     // A sibling list that leads back to a window it has shown (the Z-order changed during the
     // walk) ends there, so the load always completes.
     std::unordered_set<HWND> met;
     for (HWND child = GetWindow(window, GW_CHILD); child && met.insert(child).second;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        AddWindowNode(window, child);
+        AddWindowNode(entry, child);
     }
 }
 

@@ -7,7 +7,9 @@
 #include "toolkit/imagelist.h"
 #include "toolkit/menu.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/static_controls.h"
 #include "toolkit/statusbar.h"
+#include "toolkit/text_controls.h"
 #include "toolkit/timer.h"
 #include "toolkit/toolbar.h"
 #include "toolkit/treeview.h"
@@ -19,6 +21,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantry {
 
@@ -73,6 +76,9 @@ class Main : public tk::Form {
     tk::Toolbar tbrCommands;
     tk::TreeView tvTree{{0, 480, 7740, 4470}};
     tk::StatusBar sbrState{315};
+    // The filter box and its count, in the toolbar band to the right of the buttons.
+    tk::TextBox txtFilter{{.place = {0, 0, 2400, 315}}};
+    tk::Label lblFilterCount{{0, 0, 1200, 195}, ""};
     tk::ImageList imlWinIcons{tk::ScaledPixels(16), tk::ScaledPixels(16), RGB(0xC0, 0xC0, 0xC0)};
     tk::PictureBox picWinIco;
     tk::PictureBox picTreeLn;
@@ -102,13 +108,33 @@ class Main : public tk::Form {
 
     void LoadWindowTree();
     void AddTreeLineImage();
-    void AddWindowNode(HWND parent, HWND window);
-    void AddChildWindows(HWND window);
+    void AddWindowNode(int parentEntry, HWND window);
+    void AddChildWindows(int entry, HWND window);
     std::string GetWindowDisplayText(HWND window);
     int GetWindowIconIndex(HWND window);
     // The selected node's window; nullopt without a selection or for a key that holds no handle.
     std::optional<HWND> SelectedWindow() const;
 
+    // The filter box (main_filter.cpp).
+    struct WindowEntry {
+        HWND window;
+        int parent; // index of the parent's entry; -1 for the desktop
+        int image;
+        std::string text;
+    };
+    void PlaceFilterBox();
+    void ShowWindowCount();
+    std::optional<char> txtFilter_KeyPress(char key);
+    void ApplyFilter();
+    std::vector<bool> MatchingEntries(const std::string& text);
+    void ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& bold);
+    void SelectMatch(bool forward);
+
+    // The windows of the last load, in walk order, as the filter narrows them.
+    std::vector<WindowEntry> entries_;
+    std::vector<bool> matches_;
+    std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
+    std::optional<tk::TreeView::Place> placeBeforeFilter_;
     MainForms forms_;
     FlashRun flash_;
     mAPI::Icon bigIcon_;

@@ -1,0 +1,157 @@
+// Main's filter box: narrowing the tree to the windows that match, F3 through the matches, and
+// the counts beside the box.
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "core/process_lookup.h"
+#include "tree/main_form.h"
+#include "tree/tree_filter.h"
+#include "tree/window_text.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace vantry {
+
+namespace {
+
+std::string GroupedCount(std::size_t count) {
+    // FormatByteCount's grouping, without its unit.
+    std::string text = mAPI::FormatByteCount(static_cast<std::int64_t>(count));
+    return text.substr(0, text.rfind(' '));
+}
+
+} // namespace
+
+void Main::PlaceFilterBox() {
+    HWND toolbar = tbrCommands.hWnd();
+    const int buttons = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    RECT last{};
+    SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(buttons - 1),
+                 reinterpret_cast<LPARAM>(&last));
+    MapWindowPoints(toolbar, hWnd(), reinterpret_cast<POINT*>(&last), 2);
+    const int gap = tk::ScaledPixels(8);
+    const int height = last.bottom - last.top;
+    txtFilter.MovePixels(last.right + gap, last.top, tk::ScaledPixels(180), height);
+    txtFilter.BringToFront();
+    const int countLeft = last.right + 2 * gap + tk::ScaledPixels(180);
+    lblFilterCount.MovePixels(countLeft, last.top + height / 4, tk::ScaledPixels(110), height);
+    lblFilterCount.BringToFront();
+    lblFilterCount.SetVisible(false);
+}
+
+void Main::ShowWindowCount() {
+    txtFilter.SetCueText("Filter " + GroupedCount(entries_.size()) + " windows");
+}
+
+std::optional<char> Main::txtFilter_KeyPress(char key) {
+    switch (key) {
+    case '\r':
+        SelectMatch(true);
+        return std::nullopt;
+    case 0x1B: // Escape: the whole tree again
+        txtFilter.SetText("");
+        return std::nullopt;
+    default:
+        return key;
+    }
+}
+
+void Main::ApplyFilter() {
+    const std::string text = txtFilter.Text();
+    if (text.empty()) {
+        matches_.clear();
+        auto place = placeBeforeFilter_.value_or(tvTree.CurrentPlace());
+        place.selected = tvTree.SelectedKey(); // the selection made while filtering stays
+        placeBeforeFilter_.reset();
+        ShowEntries(std::vector<bool>(entries_.size(), true), {});
+        tvTree.RestorePlace(place);
+        lblFilterCount.SetVisible(false);
+        return;
+    }
+    if (!placeBeforeFilter_) {
+        placeBeforeFilter_ = tvTree.CurrentPlace();
+    }
+    const auto selected = tvTree.SelectedKey();
+    matches_ = MatchingEntries(text);
+    std::vector<int> parents;
+    parents.reserve(entries_.size());
+    for (const WindowEntry& entry : entries_) {
+        parents.push_back(entry.parent);
+    }
+    ShowEntries(KeptWithAncestors(parents, matches_), matches_);
+    if (selected) {
+        tvTree.SelectByKey(*selected);
+    }
+    const auto count = static_cast<std::size_t>(std::count(matches_.begin(), matches_.end(), true));
+    lblFilterCount.SetCaption(GroupedCount(count) + " of " + GroupedCount(entries_.size()));
+    lblFilterCount.SetVisible(true);
+}
+
+std::vector<bool> Main::MatchingEntries(const std::string& text) {
+    // Process ids once per load, executables once per process.
+    if (processIds_.size() != entries_.size()) {
+        processIds_.clear();
+        for (const WindowEntry& entry : entries_) {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(entry.window, &processId);
+            processIds_.push_back(processId);
+        }
+    }
+    std::unordered_map<std::uint32_t, std::string> executables;
+    std::vector<bool> matches(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const std::uint32_t processId = processIds_[i];
+        auto found = executables.find(processId);
+        if (found == executables.end()) {
+            found = executables.emplace(processId, mAPI::GetExePath(processId)).first;
+        }
+        matches[i] = MatchesFilter(text, {entries_[i].text, processId, found->second});
+    }
+    return matches;
+}
+
+void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& bold) {
+    const bool narrowed = !bold.empty();
+    const mAPI::WindowUpdateLock lock(tvTree.hWnd());
+    const tk::TreeView::BulkUpdate bulk(tvTree);
+    tvTree.Clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (!kept[i]) {
+            continue;
+        }
+        const WindowEntry& entry = entries_[i];
+        const std::string parentKey =
+            entry.parent < 0 ? std::string()
+                             : WindowKey(mAPI::HandleToInt(
+                                   entries_[static_cast<std::size_t>(entry.parent)].window));
+        HTREEITEM node = tvTree.Add(parentKey, WindowKey(mAPI::HandleToInt(entry.window)),
+                                    entry.text, entry.image, narrowed && bold[i]);
+        // A narrowed tree shows every match; the whole tree opens at the desktop only.
+        if (node && (narrowed || entry.parent < 0)) {
+            tvTree.SetExpanded(node, true);
+        }
+    }
+}
+
+void Main::SelectMatch(bool forward) {
+    if (matches_.empty()) {
+        return;
+    }
+    const auto selectedKey = tvTree.SelectedKey();
+    const auto current = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
+        return selectedKey && *selectedKey == WindowKey(mAPI::HandleToInt(entry.window));
+    });
+    const auto count = static_cast<std::ptrdiff_t>(entries_.size());
+    const std::ptrdiff_t start =
+        current == entries_.end() ? (forward ? -1 : count) : current - entries_.begin();
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        const std::ptrdiff_t at = ((start + (forward ? step : -step)) % count + count) % count;
+        if (matches_[static_cast<std::size_t>(at)]) {
+            SelectWindow(mAPI::HandleToInt(entries_[static_cast<std::size_t>(at)].window));
+            tvTree_NodeClick(); // as the user's own choice: the open forms follow
+            return;
+        }
+    }
+}
+
+} // namespace vantry

@@ -1,0 +1,30 @@
+// The tree's filter box without a window: which windows match a typed text, and which nodes a
+// narrowed tree keeps.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantry {
+
+// What a window is matched on: its node's text (handle, caption, class), its process id and
+// its executable's file name.
+struct FilterSubject {
+    std::string_view nodeText;
+    std::uint32_t processId = 0;
+    std::string_view executable; // a whole path; the file name counts
+};
+
+// Whether the subject contains the text, case-insensitively (ASCII letters fold): in its node
+// text, its process id in hex (8 digits) or decimal, or its executable's file name. An empty
+// text matches everything.
+bool MatchesFilter(std::string_view text, const FilterSubject& subject);
+
+// The nodes a narrowed tree shows: the matches and every ancestor of one. parents[i] is the
+// index of node i's parent (less than i), or -1 for a root.
+std::vector<bool> KeptWithAncestors(const std::vector<int>& parents,
+                                    const std::vector<bool>& matches);
+
+} // namespace vantry
