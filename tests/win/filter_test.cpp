@@ -1,0 +1,125 @@
+// The filter box: narrowing the tree by each field, bold matches, F3 order, Escape, counts.
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "main_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class FilterTest : public MainTest {
+  protected:
+    void Type(const std::string& text) { main_->txtFilter.SetText(text); } // raises Change
+    void Press(char key) { SendMessageA(main_->txtFilter.hWnd(), WM_CHAR, key, 0); }
+    // The form's own keys, through the message loop as the user's keys come.
+    void PressShortcut(WORD key, bool shift = false) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageA(Tree(), WM_KEYDOWN, key, 0);
+        tk::DoEvents();
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+    std::set<HWND> Shown(std::initializer_list<HWND> windows) const {
+        std::set<HWND> shown;
+        for (HWND window : windows) {
+            if (NodeOf(window)) {
+                shown.insert(window);
+            }
+        }
+        return shown;
+    }
+    std::string Count() const { return main_->lblFilterCount.Caption(); }
+};
+
+} // namespace
+
+TEST_F(FilterTest, TypingNarrowsTheTreeToMatchesAndTheirAncestors) {
+    HWND alpha = windows_.TopLevel("Alpha Report", {10, 10, 200, 200});
+    HWND beta = windows_.TopLevel("beta", {10, 10, 200, 200});
+    HWND inner = windows_.Child(beta, "deep ALPHA child");
+    HWND other = windows_.TopLevel("other", {10, 10, 200, 200});
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    const std::size_t all = main_->tvTree.Count();
+
+    Type("alpha");
+    EXPECT_EQ(Shown({alpha, beta, inner, other}), (std::set<HWND>{alpha, beta, inner}));
+    EXPECT_TRUE(Read(alpha).bold);
+    EXPECT_TRUE(Read(inner).bold);
+    EXPECT_FALSE(Read(beta).bold); // kept as the match's parent only
+    EXPECT_TRUE(Read(beta).expanded);
+    EXPECT_TRUE(IsWindowVisible(main_->lblFilterCount.hWnd()));
+    EXPECT_EQ(Count(), "2 of " + std::to_string(all)); // fewer than 1,000 here
+
+    // The handle text, the class, the process id in hex and decimal, the executable's name.
+    Type(mAPI::HexStr8(mAPI::HandleToInt(other)));
+    EXPECT_EQ(Shown({alpha, beta, inner, other}), (std::set<HWND>{other}));
+    Type(testwin::kPlainClass);
+    EXPECT_EQ(Shown({alpha, beta, inner, other}), (std::set<HWND>{alpha, beta, inner, other}));
+    for (const std::string& text :
+         {mAPI::HexStr8(static_cast<std::int32_t>(GetCurrentProcessId())),
+          std::to_string(GetCurrentProcessId()), std::string("win_tests")}) {
+        Type(text);
+        EXPECT_EQ(Shown({alpha, beta, inner, other}), (std::set<HWND>{alpha, beta, inner, other}))
+            << text;
+    }
+    Type("no window is called this");
+    EXPECT_EQ(main_->tvTree.Count(), 0u);
+    EXPECT_EQ(Count(), "0 of " + std::to_string(all));
+}
+
+TEST_F(FilterTest, F3WalksTheMatchesAndEscapeGivesTheWholeTreeBackKeepingTheSelection) {
+    HWND first = windows_.TopLevel("match one", {10, 10, 200, 200});
+    windows_.TopLevel("nothing", {10, 10, 200, 200});
+    HWND second = windows_.TopLevel("match two", {10, 10, 200, 200});
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    // The tree's order: the walk's order of the top-level windows (newest first).
+    Type("match");
+    Press('\r');
+    const std::int32_t a = main_->GetCurhWnd();
+    PressShortcut(VK_F3);
+    const std::int32_t b = main_->GetCurhWnd();
+    EXPECT_EQ((std::set<std::int32_t>{a, b}),
+              (std::set<std::int32_t>{mAPI::HandleToInt(first), mAPI::HandleToInt(second)}));
+    PressShortcut(VK_F3, true); // Shift+F3: back
+    EXPECT_EQ(main_->GetCurhWnd(), a);
+    PressShortcut(VK_F3);
+    PressShortcut(VK_F3); // past the last match: the first again
+    EXPECT_EQ(main_->GetCurhWnd(), a);
+
+    Press(0x1B);
+    EXPECT_EQ(main_->txtFilter.Text(), "");
+    EXPECT_NE(NodeOf(GetDesktopWindow()), nullptr);
+    EXPECT_GT(main_->tvTree.Count(), 3u);
+    EXPECT_FALSE(Read(first).bold);
+    EXPECT_EQ(main_->GetCurhWnd(), a);
+    EXPECT_FALSE(IsWindowVisible(main_->lblFilterCount.hWnd()));
+}
+
+TEST_F(FilterTest, TheVisibleFilterAppliesAndCtrlFPutsTheFocusInTheBox) {
+    HWND shown = windows_.TopLevel("filtered shown", {10, 10, 200, 200});
+    HWND hidden = windows_.TopLevel("filtered hidden", {10, 10, 200, 200}, false);
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    Type("filtered");
+    EXPECT_EQ(Shown({shown, hidden}), (std::set<HWND>{shown}));
+    Choose(main_->mnuOnlyVisible); // every window, the filter still on
+    EXPECT_EQ(Shown({shown, hidden}), (std::set<HWND>{shown, hidden}));
+
+    SetFocus(Tree());
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(Tree(), WM_KEYDOWN, 'F', 0);
+    tk::DoEvents();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(GetFocus(), main_->txtFilter.hWnd());
+}
