@@ -66,7 +66,7 @@ std::string TreeView::NodeText(HTREEITEM node) const {
 }
 
 HTREEITEM TreeView::Add(std::string_view relativeKey, std::string key, const std::string& text,
-                        int image, bool bold) {
+                        int image, bool bold, bool expanded) {
     if (Exists(key)) {
         return nullptr;
     }
@@ -81,8 +81,8 @@ HTREEITEM TreeView::Add(std::string_view relativeKey, std::string key, const std
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
-    insert.item.state = bold ? TVIS_BOLD : 0;
-    insert.item.stateMask = TVIS_BOLD;
+    insert.item.state = (bold ? TVIS_BOLD : 0) | (expanded ? TVIS_EXPANDED : 0);
+    insert.item.stateMask = TVIS_BOLD | TVIS_EXPANDED;
     insert.item.pszText = const_cast<char*>(text.c_str());
     insert.item.iImage = image - 1; // forms count images from 1
     insert.item.iSelectedImage = image - 1;

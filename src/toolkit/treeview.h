@@ -27,7 +27,7 @@ class TreeView : public Control {
     // Adds a node as the last child of the node with relativeKey (top level when empty).
     // Returns nullptr when the key is taken or the relative is missing.
     HTREEITEM Add(std::string_view relativeKey, std::string key, const std::string& text,
-                  int image, bool bold = false);
+                  int image, bool bold = false, bool expanded = false);
     HTREEITEM Find(std::string_view key) const;
     // The node's text as the control holds it; empty for no node.
     std::string NodeText(HTREEITEM node) const;

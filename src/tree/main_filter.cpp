@@ -124,12 +124,9 @@ void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& b
             entry.parent < 0 ? std::string()
                              : WindowKey(mAPI::HandleToInt(
                                    entries_[static_cast<std::size_t>(entry.parent)].window));
-        HTREEITEM node = tvTree.Add(parentKey, WindowKey(mAPI::HandleToInt(entry.window)),
-                                    entry.text, entry.image, narrowed && bold[i]);
         // A narrowed tree shows every match; the whole tree opens at the desktop only.
-        if (node && (narrowed || entry.parent < 0)) {
-            tvTree.SetExpanded(node, true);
-        }
+        tvTree.Add(parentKey, WindowKey(mAPI::HandleToInt(entry.window)), entry.text, entry.image,
+                   narrowed && bold[i], narrowed || entry.parent < 0);
     }
 }
 
