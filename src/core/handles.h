@@ -71,6 +71,9 @@ inline void CloseMenu(HMENU menu) {
 inline void CloseAccelerators(HACCEL table) {
     DestroyAcceleratorTable(table);
 }
+inline void CloseWinEventHook(HWINEVENTHOOK hook) {
+    UnhookWinEvent(hook);
+}
 
 using Bitmap = UniqueHandle<HBITMAP, CloseGdiObject>;
 using Brush = UniqueHandle<HBRUSH, CloseGdiObject>;
@@ -82,6 +85,7 @@ using ImageListHandle = UniqueHandle<HIMAGELIST, CloseImageList>;
 using MenuHandle = UniqueHandle<HMENU, CloseMenu>;
 using AcceleratorTable = UniqueHandle<HACCEL, CloseAccelerators>;
 using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+using WinEventHook = UniqueHandle<HWINEVENTHOOK, CloseWinEventHook>;
 
 // A DC from GetDC, given back with ReleaseDC to the same window (0 is the screen).
 class WindowDC {

@@ -112,6 +112,37 @@ void TreeView::Clear() {
     order_.clear();
 }
 
+bool TreeView::Remove(std::string_view key) {
+    HTREEITEM node = Find(key);
+    if (!node) {
+        return false;
+    }
+    std::unordered_set<HTREEITEM> removed;
+    ForgetSubtree(node, removed);
+    TreeView_DeleteItem(hWnd(), node);
+    std::erase_if(order_, [&removed](HTREEITEM item) { return removed.count(item) != 0; });
+    return true;
+}
+
+void TreeView::ForgetSubtree(HTREEITEM node, std::unordered_set<HTREEITEM>& items) {
+    for (HTREEITEM child = TreeView_GetChild(hWnd(), node); child;
+         child = TreeView_GetNextSibling(hWnd(), child)) {
+        ForgetSubtree(child, items);
+    }
+    if (const auto key = KeyOf(node)) {
+        items_.erase(*key);
+    }
+    items.insert(node);
+}
+
+void TreeView::SetNodeText(HTREEITEM node, const std::string& text) {
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = node;
+    item.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(hWnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
 void TreeView::SetExpanded(HTREEITEM node, bool expanded) {
     TreeView_Expand(hWnd(), node, expanded ? TVE_EXPAND : TVE_COLLAPSE);
     // A node without children yet ignores TVM_EXPAND; the state flag still makes the

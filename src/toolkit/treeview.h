@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace tk {
@@ -33,6 +34,9 @@ class TreeView : public Control {
     std::string NodeText(HTREEITEM node) const;
     bool Exists(std::string_view key) const { return Find(key) != nullptr; }
     void Clear();
+    // Removes the node and everything below it; false for an unknown key.
+    bool Remove(std::string_view key);
+    void SetNodeText(HTREEITEM node, const std::string& text);
     std::size_t Count() const { return order_.size(); }
     // Nodes in the order they were added.
     const std::vector<HTREEITEM>& Nodes() const { return order_; }
@@ -86,6 +90,8 @@ class TreeView : public Control {
     };
 
     void OnClick();
+    // Forgets the keys of node and of everything below it; gathers their items.
+    void ForgetSubtree(HTREEITEM node, std::unordered_set<HTREEITEM>& items);
     POINT ContextMenuPoint(LPARAM lParam) const;
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

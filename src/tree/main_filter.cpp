@@ -105,7 +105,8 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
         if (found == executables.end()) {
             found = executables.emplace(processId, mAPI::GetExePath(processId)).first;
         }
-        matches[i] = MatchesFilter(text, {entries_[i].text, processId, found->second});
+        matches[i] =
+            entries_[i].window && MatchesFilter(text, {entries_[i].text, processId, found->second});
     }
     return matches;
 }
@@ -116,7 +117,7 @@ void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& b
     const tk::TreeView::BulkUpdate bulk(tvTree);
     tvTree.Clear();
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (!kept[i]) {
+        if (!kept[i] || !entries_[i].window) { // a window that ended while the tree was live
             continue;
         }
         const WindowEntry& entry = entries_[i];

@@ -59,7 +59,8 @@ Main::Main()
     menuBar.AddMenu(mnuFile, {&mnuSaveTree, &dash0, &mnuExit});
     menuBar.AddMenu(mnuView, {&mnuOnlyVisible, &dash1, &mnuWindowProps, &mnuShowResources, &dash2,
                               &mnuAllExtend, &mnuUpdate});
-    menuBar.AddMenu(mnuOptions, {&mnuSearch, &dash3, &mnuActivate, &mnuFlash});
+    menuBar.AddMenu(mnuOptions,
+                    {&mnuSearch, &dash3, &mnuActivate, &mnuFlash, &dash4, &mnuLiveUpdate});
     menuBar.AddMenu(mnuHelp, {&mnuAbout});
     SetMenu(menuBar);
 
@@ -75,6 +76,7 @@ Main::Main()
     AddControl(picWinIco);
     AddControl(picTreeLn);
     AddTimer(tmrFlash);
+    AddTimer(tmrLive);
 
     mnuSaveTree.Click = [this] { mnuSaveTree_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
@@ -97,6 +99,8 @@ Main::Main()
     AddShortcut({VK_F3, false, true}, [this] { SelectMatch(false); });
     tvTree.CtrlKey = [this](WORD key) { return key == 'C' && CopySelectedNode(); };
     tmrFlash.Tick = [this] { tmrFlash_Timer(); };
+    mnuLiveUpdate.Click = [this] { mnuLiveUpdate_Click(); };
+    tmrLive.Tick = [this] { tmrLive_Timer(); };
 }
 
 std::int32_t Main::GetCurhWnd() const {

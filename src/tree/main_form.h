@@ -19,8 +19,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace vantry {
@@ -69,6 +72,8 @@ class Main : public tk::Form {
     tk::MenuItem dash3{"-"};
     tk::MenuItem mnuActivate{"Activate Window"};
     tk::MenuItem mnuFlash{"&Flash window"};
+    tk::MenuItem dash4{"-"};
+    tk::MenuItem mnuLiveUpdate{"&Live update"};
     tk::MenuItem mnuHelp{"&Help"};
     tk::MenuItem mnuAbout{"&About Vantry..."};
 
@@ -83,6 +88,7 @@ class Main : public tk::Form {
     tk::PictureBox picWinIco;
     tk::PictureBox picTreeLn;
     tk::Timer tmrFlash{100};
+    tk::Timer tmrLive{100}; // at most ten batches of live changes a second
 
   private:
     void Form_Load() override;
@@ -115,6 +121,17 @@ class Main : public tk::Form {
     // The selected node's window; nullopt without a selection or for a key that holds no handle.
     std::optional<HWND> SelectedWindow() const;
 
+    // Live updates (main_live.cpp).
+    void mnuLiveUpdate_Click();
+    void tmrLive_Timer();
+    static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,
+                                    LONG child, DWORD thread, DWORD time);
+    bool ApplyLiveEvent(DWORD event, HWND window);
+    bool SweepLive(ULONGLONG deadline);
+    int EntryOf(HWND window) const;
+    bool RemoveLiveWindow(HWND window);
+    bool AddLiveWindow(HWND window);
+
     // The filter box (main_filter.cpp).
     struct WindowEntry {
         HWND window;
@@ -135,6 +152,10 @@ class Main : public tk::Form {
     std::vector<bool> matches_;
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
     std::optional<tk::TreeView::Place> placeBeforeFilter_;
+    mAPI::WinEventHook liveHook_;
+    std::deque<std::pair<DWORD, HWND>> liveEvents_; // gathered by the hook, applied by the timer
+    std::unordered_set<HWND> watched_;              // made hidden: added when they show
+    std::size_t sweepAt_ = 0;
     MainForms forms_;
     FlashRun flash_;
     mAPI::Icon bigIcon_;

@@ -1,0 +1,182 @@
+// Main's live tree: window events from other processes, gathered by a hook out of context and
+// applied by a timer in batches, node by node, keeping the selection.
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "tree/main_form.h"
+#include "tree/window_text.h"
+
+#include <algorithm>
+
+namespace vantry {
+
+namespace {
+
+// The one Main whose hook is on; the hook has no context of its own.
+Main* g_liveMain = nullptr;
+
+// What one tick may spend, so that a burst of windows never holds up the message loop.
+constexpr ULONGLONG kBatchMilliseconds = 30;
+// Windows looked at again on each tick.
+constexpr std::size_t kSweepSlice = 200;
+
+} // namespace
+
+void Main::mnuLiveUpdate_Click() {
+    const bool on = !mnuLiveUpdate.Checked();
+    mnuLiveUpdate.SetChecked(on);
+    liveEvents_.clear();
+    watched_.clear();
+    if (!on) {
+        liveHook_.reset();
+        g_liveMain = nullptr;
+        tmrLive.SetEnabled(false);
+        return;
+    }
+    g_liveMain = this;
+    liveHook_ = mAPI::WinEventHook(
+        SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_PARENTCHANGE, nullptr, &Main::OnWinEvent,
+                        0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+    tmrLive.SetEnabled(true);
+}
+
+void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                               DWORD, DWORD) {
+    // Only whole windows; the tree is changed by the timer, never from here.
+    if (!g_liveMain || !window || object != OBJID_WINDOW || child != CHILDID_SELF) {
+        return;
+    }
+    switch (event) {
+    case EVENT_OBJECT_CREATE:
+    case EVENT_OBJECT_DESTROY:
+    case EVENT_OBJECT_SHOW:
+    case EVENT_OBJECT_HIDE:
+    case EVENT_OBJECT_NAMECHANGE:
+    case EVENT_OBJECT_PARENTCHANGE:
+        g_liveMain->liveEvents_.emplace_back(event, window);
+        break;
+    default:
+        break;
+    }
+}
+
+void Main::tmrLive_Timer() {
+    const ULONGLONG deadline = GetTickCount64() + kBatchMilliseconds;
+    bool changed = false;
+    {
+        const tk::TreeView::BulkUpdate bulk(tvTree);
+        while (!liveEvents_.empty() && GetTickCount64() < deadline) {
+            const auto [event, window] = liveEvents_.front();
+            liveEvents_.pop_front();
+            changed = ApplyLiveEvent(event, window) || changed;
+        }
+        changed = SweepLive(deadline) || changed;
+    }
+    if (!changed) {
+        return;
+    }
+    processIds_.clear(); // the filter looks the processes up again
+    ShowWindowCount();
+    if (!txtFilter.Text().empty()) {
+        ApplyFilter();
+    }
+}
+
+bool Main::SweepLive(ULONGLONG deadline) {
+    // Not every system reports every change (Wine reports only creations): a slice of the
+    // windows is looked at again on each tick, and windows made hidden are watched until they
+    // show.
+    bool changed = false;
+    for (std::size_t k = 0;
+         k < std::min(kSweepSlice, entries_.size()) && GetTickCount64() < deadline; ++k) {
+        const std::size_t i = sweepAt_++ % entries_.size();
+        const WindowEntry& entry = entries_[i];
+        if (!entry.window || entry.parent < 0) {
+            continue;
+        }
+        HWND window = entry.window;
+        const auto onlyVisible = mnuOnlyVisible.Checked();
+        if (!IsWindow(window) || (onlyVisible && !mAPI::IsVisibleOnScreen(window))) {
+            changed = RemoveLiveWindow(window) || changed;
+        } else if (GetAncestor(window, GA_PARENT) !=
+                   entries_[static_cast<std::size_t>(entry.parent)].window) {
+            changed = ApplyLiveEvent(EVENT_OBJECT_PARENTCHANGE, window) || changed;
+        } else if (GetWindowDisplayText(window) != entry.text) {
+            changed = ApplyLiveEvent(EVENT_OBJECT_NAMECHANGE, window) || changed;
+        }
+    }
+    std::erase_if(watched_, [this, &changed](HWND window) {
+        if (!IsWindow(window)) {
+            return true;
+        }
+        const bool added = AddLiveWindow(window);
+        changed = added || changed;
+        return added;
+    });
+    return changed;
+}
+
+bool Main::ApplyLiveEvent(DWORD event, HWND window) {
+    switch (event) {
+    case EVENT_OBJECT_DESTROY:
+        return RemoveLiveWindow(window);
+    case EVENT_OBJECT_HIDE:
+        return mnuOnlyVisible.Checked() && RemoveLiveWindow(window);
+    case EVENT_OBJECT_NAMECHANGE: {
+        const int entry = EntryOf(window);
+        if (entry < 0 || !IsWindow(window)) {
+            return false;
+        }
+        std::string text = GetWindowDisplayText(window);
+        tvTree.SetNodeText(tvTree.Find(WindowKey(mAPI::HandleToInt(window))), text);
+        entries_[static_cast<std::size_t>(entry)].text = std::move(text);
+        return true;
+    }
+    case EVENT_OBJECT_PARENTCHANGE:
+        return (RemoveLiveWindow(window) | AddLiveWindow(window)) != 0;
+    default: // created or shown
+        return IsWindow(window) ? AddLiveWindow(window) : RemoveLiveWindow(window);
+    }
+}
+
+int Main::EntryOf(HWND window) const {
+    const auto found =
+        std::find_if(entries_.begin(), entries_.end(),
+                     [window](const WindowEntry& entry) { return entry.window == window; });
+    return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+}
+
+bool Main::RemoveLiveWindow(HWND window) {
+    const int entry = EntryOf(window);
+    if (entry < 0) {
+        return false;
+    }
+    // The window's entries and those below it end: children come after their parents.
+    entries_[static_cast<std::size_t>(entry)].window = nullptr;
+    for (std::size_t i = static_cast<std::size_t>(entry) + 1; i < entries_.size(); ++i) {
+        const int parent = entries_[i].parent;
+        if (parent >= 0 && !entries_[static_cast<std::size_t>(parent)].window) {
+            entries_[i].window = nullptr;
+        }
+    }
+    tvTree.Remove(WindowKey(mAPI::HandleToInt(window)));
+    return true;
+}
+
+bool Main::AddLiveWindow(HWND window) {
+    // Under its parent's node, as the load would put it; a window whose parent has no node
+    // comes with its parent.
+    const int parent = EntryOf(GetAncestor(window, GA_PARENT));
+    if (parent < 0 || EntryOf(window) >= 0) {
+        return false;
+    }
+    const std::size_t before = entries_.size();
+    AddWindowNode(parent, window);
+    if (entries_.size() == before) {
+        watched_.insert(window); // left out for now (hidden): added when it shows
+        return false;
+    }
+    watched_.erase(window);
+    return true;
+}
+
+} // namespace vantry

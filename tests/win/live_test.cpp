@@ -1,0 +1,104 @@
+// The live tree: windows of another process that are made, renamed, moved and ended while it
+// is on, and a churn after which the tree is what a fresh load gives.
+#include "core/mapi.h"
+#include "core/mapi_win.h"
+#include "main_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+namespace {
+
+constexpr UINT kMake = WM_APP + 1;
+constexpr UINT kEnd = WM_APP + 2;
+
+class LiveTest : public MainTest {
+  protected:
+    void SetUp() override {
+        churn_ = std::make_unique<testwin::Process>(testwin::BuildFolder() + "\\churn_window.exe");
+        control_ = churn_->WaitForWindow("VantryChurn");
+        ASSERT_NE(control_, nullptr);
+        LoadMain();
+        Choose(main_->mnuUpdate); // Main's own window is on the screen now, and in the tree
+        Choose(main_->mnuLiveUpdate);
+        ASSERT_TRUE(main_->mnuLiveUpdate.Checked());
+    }
+    HWND Make(HWND parent = nullptr) {
+        return reinterpret_cast<HWND>(
+            SendMessageA(control_, kMake, reinterpret_cast<WPARAM>(parent), 1));
+    }
+    void End(HWND window) { SendMessageA(control_, kEnd, reinterpret_cast<WPARAM>(window), 0); }
+    // Lets the events arrive and the timer apply them.
+    void Settle() {
+        for (int i = 0; i < 15; ++i) {
+            Sleep(40);
+            tk::DoEvents();
+        }
+    }
+    // Every node as key, parent key and text.
+    std::set<std::tuple<std::string, std::string, std::string>> TreeShape() const {
+        std::set<std::tuple<std::string, std::string, std::string>> shape;
+        for (HTREEITEM node : main_->tvTree.Nodes()) {
+            HTREEITEM parent = TreeView_GetParent(Tree(), node);
+            shape.emplace(*main_->tvTree.KeyOf(node),
+                          parent ? *main_->tvTree.KeyOf(parent) : std::string(),
+                          main_->tvTree.NodeText(node));
+        }
+        return shape;
+    }
+
+    std::unique_ptr<testwin::Process> churn_;
+    HWND control_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(LiveTest, MadeRenamedMovedAndEndedWindowsShowAtOnceAndTheSelectionStays) {
+    HWND keep = Make();
+    Settle();
+    ASSERT_NE(NodeOf(keep), nullptr);
+    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(keep)));
+
+    HWND made = Make();
+    HWND child = Make(made);
+    Settle();
+    ASSERT_NE(NodeOf(made), nullptr);
+    ASSERT_NE(NodeOf(child), nullptr);
+    EXPECT_EQ(ParentNodeOf(child), NodeOf(made));
+
+    SetWindowTextA(made, "renamed live");
+    Settle();
+    EXPECT_NE(Read(made).text.find("\"renamed live\""), std::string::npos) << Read(made).text;
+
+    SetParent(child, keep);
+    Settle();
+    EXPECT_EQ(ParentNodeOf(child), NodeOf(keep));
+
+    End(made);
+    Settle();
+    EXPECT_EQ(NodeOf(made), nullptr);
+    EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(keep));
+
+    Choose(main_->mnuLiveUpdate); // off: nothing more arrives
+    HWND late = Make();
+    Settle();
+    EXPECT_EQ(NodeOf(late), nullptr);
+}
+
+TEST_F(LiveTest, AfterAChurnTheTreeIsWhatAFreshLoadGives) {
+    std::vector<HWND> made;
+    for (int round = 0; round < 5; ++round) {
+        for (int i = 0; i < 8; ++i) {
+            made.push_back(Make(i % 3 == 0 && !made.empty() ? made.back() : nullptr));
+        }
+        SetWindowTextA(made[made.size() - 2], ("round " + std::to_string(round)).c_str());
+        End(made[made.size() - 5]);
+        tk::DoEvents();
+    }
+    Settle();
+    const auto live = TreeShape();
+    Choose(main_->mnuUpdate);
+    EXPECT_EQ(live, TreeShape());
+}
