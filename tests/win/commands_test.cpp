@@ -58,7 +58,7 @@ TEST_F(MainTest, TheMenusCarryTheirItemsMarksAndShortcuts) {
         {"&File", "Save Tree &As...\tCtrl+S", "", "E&xit\tCtrl+Q"},
         {"&View", "Only visible windows", "", "Window Properties", "Show Resources", "",
          "Every extension", "Update\tF5"},
-        {"&Options", "Window Search", "", "Activate Window", "&Flash window"},
+        {"&Options", "Window Search", "", "Activate Window", "&Flash window", "", "&Live update"},
         {"&Help", "&About Vantry..."},
     };
     for (UINT i = 0; i < expected.size(); ++i) {
