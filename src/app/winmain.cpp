@@ -42,6 +42,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     vantry::frmFindWindow search(main);
     main.SetForms({&properties, &resources, &search});
     main.Show();
+    if (line.filter) {
+        main.txtFilter.SetText(*line.filter);
+    }
     tk::RunMessageLoop([&main] { return !main.IsLoaded(); });
     return 0;
 }

@@ -46,11 +46,11 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             line.json = true;
         } else if (*name == "all") {
             line.all = true;
-        } else if (*name == "out") {
+        } else if (*name == "out" || *name == "filter") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
-                return Bad("/out needs a file name");
+                return Bad("/" + *name + " needs a value");
             }
-            line.out = args[++i];
+            (*name == "out" ? line.out : line.filter) = args[++i];
         } else {
             return Bad("unknown switch: " + args[i]);
         }
@@ -58,14 +58,19 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
     if (!dump && (line.json || line.all || line.out)) {
         return Bad("/json, /all and /out go with /dump");
     }
+    if (dump && line.filter) {
+        return Bad("/filter goes without /dump");
+    }
     line.mode = dump ? RunMode::Dump : RunMode::Gui;
     return line;
 }
 
 std::string UsageText() {
-    return "Usage: vantry [/dump [/json] [/all] [/out FILE]]\r\n"
+    return "Usage: vantry [/filter TEXT]\r\n"
+           "       vantry /dump [/json] [/all] [/out FILE]\r\n"
            "\r\n"
            "  (none)     start Vantry\r\n"
+           "  /filter TEXT  start Vantry with TEXT in its filter box\r\n"
            "  /dump      write the window tree and exit, without a window\r\n"
            "  /json      as JSON, with every window's values (default: the tree's text)\r\n"
            "  /all       hidden and off-screen windows too (default: visible windows only)\r\n"

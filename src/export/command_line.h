@@ -1,4 +1,5 @@
 // The program's command line: the GUI, or a dump of the window tree without a window.
+//   vantry.exe [/filter TEXT]
 //   vantry.exe /dump [/json] [/all] [/out FILE]
 #pragma once
 
@@ -20,6 +21,7 @@ struct CommandLine {
     bool json = false;
     bool all = false; // hidden and off-screen windows too
     std::optional<std::string> out;
+    std::optional<std::string> filter; // the GUI starts with this in its filter box
     std::string problem; // what was wrong, for BadSwitch
 };
 

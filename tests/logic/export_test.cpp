@@ -31,6 +31,9 @@ TEST(CommandLine, ReadsTheDumpSwitchesInAnyCaseAndOrder) {
     const CommandLine plain = Parse({"/dump"});
     EXPECT_FALSE(plain.json || plain.all || plain.out);
     EXPECT_EQ(Parse({"/dump", "/?"}).mode, RunMode::Usage);
+    const CommandLine filtered = Parse({"/Filter", "sample window"});
+    EXPECT_EQ(filtered.mode, RunMode::Gui);
+    EXPECT_EQ(filtered.filter, "sample window");
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
@@ -43,12 +46,15 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
                                                {"/json"},
                                                {"/all"},
                                                {"/out", "x"},
-                                               {"/dump", "extra"}}) {
+                                               {"/dump", "extra"},
+                                               {"/filter"},
+                                               {"/dump", "/filter", "x"}}) {
         const CommandLine line = Parse(args);
         EXPECT_EQ(line.mode, RunMode::BadSwitch) << args.front();
         EXPECT_FALSE(line.problem.empty());
     }
     EXPECT_NE(UsageText().find("/dump [/json] [/all] [/out FILE]"), std::string::npos);
+    EXPECT_NE(UsageText().find("/filter TEXT"), std::string::npos);
 }
 
 namespace {
