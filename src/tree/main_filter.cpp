@@ -8,7 +8,6 @@
 #include "tree/window_text.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace vantry {
 
@@ -88,7 +87,7 @@ void Main::ApplyFilter() {
 }
 
 std::vector<bool> Main::MatchingEntries(const std::string& text) {
-    // Process ids once per load, executables once per process.
+    // Process ids once per load, executables once per process per load.
     if (processIds_.size() != entries_.size()) {
         processIds_.clear();
         for (const WindowEntry& entry : entries_) {
@@ -97,13 +96,12 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
             processIds_.push_back(processId);
         }
     }
-    std::unordered_map<std::uint32_t, std::string> executables;
     std::vector<bool> matches(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const std::uint32_t processId = processIds_[i];
-        auto found = executables.find(processId);
-        if (found == executables.end()) {
-            found = executables.emplace(processId, mAPI::GetExePath(processId)).first;
+        auto found = executables_.find(processId);
+        if (found == executables_.end()) {
+            found = executables_.emplace(processId, mAPI::GetExePath(processId)).first;
         }
         matches[i] =
             entries_[i].window && MatchesFilter(text, {entries_[i].text, processId, found->second});

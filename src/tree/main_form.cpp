@@ -282,6 +282,7 @@ void Main::LoadWindowTree() {
         imlWinIcons.Clear();
         entries_.clear();
         processIds_.clear();
+        executables_.clear();
         AddTreeLineImage();
         AddWindowNode(-1, desktop);
         tvTree.RestorePlace(place); // the user's place, for the windows still there

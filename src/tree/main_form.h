@@ -22,6 +22,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -151,6 +152,7 @@ class Main : public tk::Form {
     std::vector<WindowEntry> entries_;
     std::vector<bool> matches_;
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
+    std::unordered_map<std::uint32_t, std::string> executables_;
     std::optional<tk::TreeView::Place> placeBeforeFilter_;
     mAPI::WinEventHook liveHook_;
     std::deque<std::pair<DWORD, HWND>> liveEvents_; // gathered by the hook, applied by the timer

@@ -3,6 +3,7 @@
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "main_fixture.h"
+#include "tree/main_logic.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,29 @@ namespace {
 
 constexpr UINT kMake = WM_APP + 1;
 constexpr UINT kEnd = WM_APP + 2;
+
+struct FoundWindows {
+    DWORD process;
+    std::set<std::string> keys;
+};
+
+BOOL CALLBACK AddShownWindow(HWND window, LPARAM data) {
+    auto& found = *reinterpret_cast<FoundWindows*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == found.process && IsWindowVisible(window)) {
+        found.keys.insert(vantry::WindowKey(mAPI::HandleToInt(window)));
+    }
+    return TRUE;
+}
+
+// The process's windows that show (they and every window above them), as EnumChildWindows
+// finds them below the desktop.
+std::set<std::string> EnumeratedShownWindows(DWORD process) {
+    FoundWindows found{process, {}};
+    EnumChildWindows(GetDesktopWindow(), AddShownWindow, reinterpret_cast<LPARAM>(&found));
+    return found.keys;
+}
 
 class LiveTest : public MainTest {
   protected:
@@ -99,6 +123,16 @@ TEST_F(LiveTest, AfterAChurnTheTreeIsWhatAFreshLoadGives) {
     }
     Settle();
     const auto live = TreeShape();
+    // The same windows as the enumeration functions find them, independently of any walk.
+    std::set<std::string> liveChurn;
+    for (const auto& [key, parent, text] : live) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(mAPI::IntToHandle<HWND>(*vantry::TryKeyToHandle(key)), &process);
+        if (process == churn_->Id()) {
+            liveChurn.insert(key);
+        }
+    }
+    EXPECT_EQ(liveChurn, EnumeratedShownWindows(churn_->Id()));
     Choose(main_->mnuUpdate);
     EXPECT_EQ(live, TreeShape());
 }
