@@ -31,14 +31,7 @@ struct Subject {
 int main() {
     tk::InitToolkit(GetModuleHandleA(nullptr));
     testwin::Windows windows;
-    for (int i = 0; i < kTopLevel; ++i) {
-        const int x = (i * 37) % 700;
-        const int y = (i * 23) % 500;
-        HWND top = windows.TopLevel("filter window " + std::to_string(i), {x, y, x + 300, y + 200});
-        for (int c = 0; c < kChildrenEach; ++c) {
-            windows.Child(top, "child");
-        }
-    }
+    testwin::MakeDesktop(windows, kTopLevel, kChildrenEach, "filter window");
     vantry::Main main;
     main.Show();
     SendMessageA(main.hWnd(), WM_COMMAND, main.mnuUpdate.Id(), 0);

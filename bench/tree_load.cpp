@@ -22,22 +22,6 @@ constexpr int kTopLevel = 400;
 constexpr int kChildrenEach = 4;
 constexpr int kRuns = 7;
 
-// Top-level windows with children; the top-level fifth of all windows has a small icon.
-int MakeDesktop(testwin::Windows& windows) {
-    int made = 0;
-    for (int i = 0; i < kTopLevel; ++i) {
-        const int x = (i * 37) % 700;
-        const int y = (i * 23) % 500;
-        HWND top = windows.TopLevel("bench window " + std::to_string(i), {x, y, x + 300, y + 200},
-                                    true, testwin::kIconClass);
-        for (int c = 0; c < kChildrenEach; ++c) {
-            windows.Child(top, "child");
-        }
-        made += 1 + kChildrenEach;
-    }
-    return made;
-}
-
 // The floor: what the tree asks of every window, and nothing else.
 int BareWalk(HWND window, bool isRoot) {
     if (!isRoot && !mAPI::IsVisibleOnScreen(window)) {
@@ -78,7 +62,9 @@ double GrowthPerThousand(SIZE_T before, SIZE_T after, std::size_t nodes) {
 int main() {
     tk::InitToolkit(GetModuleHandleA(nullptr));
     testwin::Windows windows;
-    const int made = MakeDesktop(windows);
+    // The top-level fifth of all windows has a small icon.
+    const int made = testwin::MakeDesktop(windows, kTopLevel, kChildrenEach, "bench window",
+                                          testwin::kIconClass);
     const PROCESS_MEMORY_COUNTERS before = Memory();
 
     vantry::Main main;

@@ -1,4 +1,5 @@
 #include "core/icon_file.h"
+#include "core/little_endian.h"
 
 #include <array>
 #include <limits>
@@ -32,16 +33,6 @@ std::array<Rgb, 256> Build256() {
         palette[next++] = (level << 16) | (level << 8) | level;
     }
     return palette;
-}
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
 }
 
 std::size_t RowBytes(int width, int bitsPerPixel) {

@@ -1,10 +1,14 @@
 #include "export/resource_files.h"
 
+#include "core/little_endian.h"
 #include "core/utf8.h"
 
 namespace vantry {
 
 namespace {
+
+using pictures::Put16;
+using pictures::Put32;
 
 constexpr std::size_t kDirectoryHeader = 6;
 constexpr std::size_t kGroupEntry = 14; // in a group resource: ends with the image's id
@@ -16,16 +20,6 @@ std::uint32_t Get16(std::span<const std::uint8_t> bytes, std::size_t at) {
 
 std::uint32_t Get32(std::span<const std::uint8_t> bytes, std::size_t at) {
     return Get16(bytes, at) | Get16(bytes, at + 2) << 16;
-}
-
-void Put16(Bytes& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void Put32(Bytes& out, std::uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
 }
 
 // A size as a directory's byte holds it: 256 and more as 0.

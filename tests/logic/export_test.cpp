@@ -1,3 +1,4 @@
+#include "core/little_endian.h"
 #include "export/command_line.h"
 #include "export/resource_files.h"
 #include "export/tree_dump.h"
@@ -14,6 +15,9 @@
 using namespace vantry;
 
 namespace {
+
+using pictures::Put16;
+using pictures::Put32;
 
 CommandLine Parse(std::vector<std::string> args) {
     return ParseCommandLine(args);
@@ -128,16 +132,6 @@ TEST(TreeJson, ReplacesBytesThatAreNoUtf8) {
 }
 
 namespace {
-
-void Put16(Bytes& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void Put32(Bytes& out, std::uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
 
 // A BITMAPINFOHEADER of the given depth and colours used, then that palette and some bits.
 Bytes Dib(std::uint16_t bits, std::uint32_t used, std::size_t pixelBytes) {

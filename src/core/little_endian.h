@@ -1,0 +1,20 @@
+// Appending little-endian words to a byte buffer, as Windows' file and resource formats hold
+// them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace pictures {
+
+inline void Put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+inline void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    Put16(out, value & 0xFFFF);
+    Put16(out, value >> 16);
+}
+
+} // namespace pictures
