@@ -83,14 +83,11 @@ TEST_F(MainTest, ShortcutsWorkWithTheFocusInTheTree) {
     tk::DoEvents();
     EXPECT_NE(NodeOf(late), nullptr); // F5 reloaded the tree
 
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PostMessageA(Tree(), WM_KEYDOWN, 'Q', 0);
-    tk::DoEvents();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    {
+        const testwin::HeldKeys ctrl({VK_CONTROL});
+        PostMessageA(Tree(), WM_KEYDOWN, 'Q', 0);
+        tk::DoEvents();
+    }
     EXPECT_FALSE(tk::IsFormLoaded(*main_)); // Ctrl+Q ran Exit
 }
 

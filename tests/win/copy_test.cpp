@@ -28,24 +28,6 @@ void ClearClipboard() {
     }
 }
 
-// Holds the modifier keys down for the thread's key state while it lives.
-class HeldKeys {
-  public:
-    explicit HeldKeys(std::initializer_list<int> keys) : keys_(keys) { Set(0x80); }
-    ~HeldKeys() { Set(0); }
-
-  private:
-    void Set(BYTE state) {
-        BYTE all[256] = {};
-        GetKeyboardState(all);
-        for (const int key : keys_) {
-            all[key] = state;
-        }
-        SetKeyboardState(all);
-    }
-    std::vector<int> keys_;
-};
-
 // A caption in three scripts, so that a byte copy would show.
 constexpr wchar_t kCaption[] = L"copy \u00e9t\u00e9 \u6D4B\u8BD5";
 
@@ -59,7 +41,7 @@ TEST_F(MainTest, CtrlCInTheTreeCopiesTheSelectedNodesText) {
     main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
     ClearClipboard();
     {
-        const HeldKeys ctrl({VK_CONTROL});
+        const testwin::HeldKeys ctrl({VK_CONTROL});
         SendMessageA(Tree(), WM_KEYDOWN, 'C', 0);
     }
     EXPECT_EQ(ClipboardText(), Read(target).text);
@@ -104,7 +86,7 @@ TEST_F(CopyPropertiesTest, CtrlShiftCCopiesEveryTabInTabOrder) {
     ClearClipboard();
     SetFocus(form_->general.txthWin.hWnd());
     {
-        const HeldKeys ctrlShift({VK_CONTROL, VK_SHIFT});
+        const testwin::HeldKeys ctrlShift({VK_CONTROL, VK_SHIFT});
         PostMessageA(form_->general.txthWin.hWnd(), WM_KEYDOWN, 'C', 0);
         tk::DoEvents(); // through the message loop, where the form's keys are read
     }
@@ -140,7 +122,7 @@ TEST_F(ResourcesTest, CtrlCInTheResourceTreeCopiesTheFieldsAndTheStrings) {
     Click("n6|2");
     ClearClipboard();
     {
-        const HeldKeys ctrl({VK_CONTROL});
+        const testwin::HeldKeys ctrl({VK_CONTROL});
         SendMessageA(form_->tvRes.hWnd(), WM_KEYDOWN, 'C', 0);
     }
     EXPECT_EQ(ClipboardText(), "Resource name: 2\r\nResource type: Strings\r\nSize: " +

@@ -180,13 +180,10 @@ class SaveResourceTest : public ResourcesTest {
     std::string Save(const std::string& key, const std::string& path) {
         Click(key);
         SaveAnswer answer(path, 0);
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        SetKeyboardState(keys);
-        SendMessageA(form_->tvRes.hWnd(), WM_KEYDOWN, 'S', 0);
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
+        {
+            const testwin::HeldKeys ctrl({VK_CONTROL});
+            SendMessageA(form_->tvRes.hWnd(), WM_KEYDOWN, 'S', 0);
+        }
         return testwin::ReadWholeFile(path);
     }
     static SIZE SizeOf(HANDLE image, UINT type) {

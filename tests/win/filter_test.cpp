@@ -15,14 +15,10 @@ class FilterTest : public MainTest {
     void Press(char key) { SendMessageA(main_->txtFilter.hWnd(), WM_CHAR, key, 0); }
     // The form's own keys, through the message loop as the user's keys come.
     void PressShortcut(WORD key, bool shift = false) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(keys);
+        const testwin::HeldKeys held(shift ? std::initializer_list<int>{VK_SHIFT}
+                                           : std::initializer_list<int>{});
         PostMessageA(Tree(), WM_KEYDOWN, key, 0);
         tk::DoEvents();
-        keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys);
     }
     std::set<HWND> Shown(std::initializer_list<HWND> windows) const {
         std::set<HWND> shown;
@@ -113,13 +109,10 @@ TEST_F(FilterTest, TheVisibleFilterAppliesAndCtrlFPutsTheFocusInTheBox) {
     EXPECT_EQ(Shown({shown, hidden}), (std::set<HWND>{shown, hidden}));
 
     SetFocus(Tree());
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PostMessageA(Tree(), WM_KEYDOWN, 'F', 0);
-    tk::DoEvents();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    {
+        const testwin::HeldKeys ctrl({VK_CONTROL});
+        PostMessageA(Tree(), WM_KEYDOWN, 'F', 0);
+        tk::DoEvents();
+    }
     EXPECT_EQ(GetFocus(), main_->txtFilter.hWnd());
 }
