@@ -310,7 +310,7 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
     }
     std::string key = KeyOf(window);
     // A window re-parented during the walk can be met again; its first place stands.
-    if (tvTree.Exists(key)) {
+    if (recordOnly_ ? EntryOf(window) >= 0 : tvTree.Exists(key)) {
         return;
     }
     const bool root = parentEntry < 0;
@@ -321,12 +321,14 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
     const int image = root ? kTreeLineImage : GetWindowIconIndex(window);
     const std::string parentKey =
         root ? std::string() : KeyOf(entries_[static_cast<std::size_t>(parentEntry)].window);
-    HTREEITEM node = tvTree.Add(parentKey, std::move(key), text, image);
-    if (!node) {
-        return;
-    }
-    if (root) {
-        tvTree.SetExpanded(node, true);
+    if (!recordOnly_) {
+        HTREEITEM node = tvTree.Add(parentKey, std::move(key), text, image);
+        if (!node) {
+            return;
+        }
+        if (root) {
+            tvTree.SetExpanded(node, true);
+        }
     }
     entries_.push_back({window, parentEntry, image, std::move(text)});
     AddChildWindows(static_cast<int>(entries_.size()) - 1, window);

@@ -94,6 +94,7 @@ class Main : public tk::Form {
   private:
     void Form_Load() override;
     void Form_Resize() override;
+    void Form_Unload() override { StopLiveUpdates(); }
 
     void mnuSaveTree_Click();
     void mnuExit_Click();
@@ -131,6 +132,8 @@ class Main : public tk::Form {
     bool SweepLive(ULONGLONG deadline);
     int EntryOf(HWND window) const;
     bool RemoveLiveWindow(HWND window);
+    bool HideLiveWindow(HWND window);
+    void StopLiveUpdates();
     bool AddLiveWindow(HWND window);
 
     // The filter box (main_filter.cpp).
@@ -158,6 +161,9 @@ class Main : public tk::Form {
     std::deque<std::pair<DWORD, HWND>> liveEvents_; // gathered by the hook, applied by the timer
     std::unordered_set<HWND> watched_;              // made hidden: added when they show
     std::size_t sweepAt_ = 0;
+    // While the filter narrows the tree, live windows go to the entries only; the filter then
+    // shows what it keeps of them.
+    bool recordOnly_ = false;
     MainForms forms_;
     FlashRun flash_;
     mAPI::Icon bigIcon_;

@@ -6,6 +6,7 @@
 #include "tree/window_text.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace vantry {
 
@@ -24,12 +25,8 @@ constexpr std::size_t kSweepSlice = 200;
 void Main::mnuLiveUpdate_Click() {
     const bool on = !mnuLiveUpdate.Checked();
     mnuLiveUpdate.SetChecked(on);
-    liveEvents_.clear();
-    watched_.clear();
+    StopLiveUpdates();
     if (!on) {
-        liveHook_.reset();
-        g_liveMain = nullptr;
-        tmrLive.SetEnabled(false);
         return;
     }
     g_liveMain = this;
@@ -37,6 +34,16 @@ void Main::mnuLiveUpdate_Click() {
         SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_PARENTCHANGE, nullptr, &Main::OnWinEvent,
                         0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
     tmrLive.SetEnabled(true);
+}
+
+void Main::StopLiveUpdates() {
+    liveHook_.reset();
+    if (g_liveMain == this) {
+        g_liveMain = nullptr;
+    }
+    tmrLive.SetEnabled(false);
+    liveEvents_.clear();
+    watched_.clear();
 }
 
 void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
@@ -96,7 +103,7 @@ bool Main::SweepLive(ULONGLONG deadline) {
         HWND window = entry.window;
         const auto onlyVisible = mnuOnlyVisible.Checked();
         if (!IsWindow(window) || (onlyVisible && !mAPI::IsVisibleOnScreen(window))) {
-            changed = RemoveLiveWindow(window) || changed;
+            changed = HideLiveWindow(window) || changed;
         } else if (GetAncestor(window, GA_PARENT) !=
                    entries_[static_cast<std::size_t>(entry.parent)].window) {
             changed = ApplyLiveEvent(EVENT_OBJECT_PARENTCHANGE, window) || changed;
@@ -104,14 +111,14 @@ bool Main::SweepLive(ULONGLONG deadline) {
             changed = ApplyLiveEvent(EVENT_OBJECT_NAMECHANGE, window) || changed;
         }
     }
-    std::erase_if(watched_, [this, &changed](HWND window) {
+    // A copy: adding a window takes it off the watch.
+    for (HWND window : std::vector<HWND>(watched_.begin(), watched_.end())) {
         if (!IsWindow(window)) {
-            return true;
+            watched_.erase(window);
+        } else {
+            changed = AddLiveWindow(window) || changed;
         }
-        const bool added = AddLiveWindow(window);
-        changed = added || changed;
-        return added;
-    });
+    }
     return changed;
 }
 
@@ -120,14 +127,16 @@ bool Main::ApplyLiveEvent(DWORD event, HWND window) {
     case EVENT_OBJECT_DESTROY:
         return RemoveLiveWindow(window);
     case EVENT_OBJECT_HIDE:
-        return mnuOnlyVisible.Checked() && RemoveLiveWindow(window);
+        return mnuOnlyVisible.Checked() && HideLiveWindow(window);
     case EVENT_OBJECT_NAMECHANGE: {
         const int entry = EntryOf(window);
         if (entry < 0 || !IsWindow(window)) {
             return false;
         }
         std::string text = GetWindowDisplayText(window);
-        tvTree.SetNodeText(tvTree.Find(WindowKey(mAPI::HandleToInt(window))), text);
+        if (HTREEITEM node = tvTree.Find(WindowKey(mAPI::HandleToInt(window)))) {
+            tvTree.SetNodeText(node, text); // not shown while the filter leaves it out
+        }
         entries_[static_cast<std::size_t>(entry)].text = std::move(text);
         return true;
     }
@@ -162,6 +171,15 @@ bool Main::RemoveLiveWindow(HWND window) {
     return true;
 }
 
+bool Main::HideLiveWindow(HWND window) {
+    // A window that still exists may show again: it is watched from now on.
+    const bool removed = RemoveLiveWindow(window);
+    if (removed && IsWindow(window)) {
+        watched_.insert(window);
+    }
+    return removed;
+}
+
 bool Main::AddLiveWindow(HWND window) {
     // Under its parent's node, as the load would put it; a window whose parent has no node
     // comes with its parent.
@@ -170,7 +188,9 @@ bool Main::AddLiveWindow(HWND window) {
         return false;
     }
     const std::size_t before = entries_.size();
+    recordOnly_ = !txtFilter.Text().empty();
     AddWindowNode(parent, window);
+    recordOnly_ = false;
     if (entries_.size() == before) {
         watched_.insert(window); // left out for now (hidden): added when it shows
         return false;

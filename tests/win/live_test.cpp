@@ -105,6 +105,13 @@ TEST_F(LiveTest, MadeRenamedMovedAndEndedWindowsShowAtOnceAndTheSelectionStays) 
     EXPECT_EQ(NodeOf(made), nullptr);
     EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(keep));
 
+    ShowWindow(keep, SW_HIDE); // hidden: out of the visible tree, and back when it shows
+    Settle();
+    EXPECT_EQ(NodeOf(keep), nullptr);
+    ShowWindow(keep, SW_SHOWNOACTIVATE);
+    Settle();
+    EXPECT_NE(NodeOf(keep), nullptr);
+
     Choose(main_->mnuLiveUpdate); // off: nothing more arrives
     HWND late = Make();
     Settle();
@@ -135,4 +142,21 @@ TEST_F(LiveTest, AfterAChurnTheTreeIsWhatAFreshLoadGives) {
     EXPECT_EQ(liveChurn, EnumeratedShownWindows(churn_->Id()));
     Choose(main_->mnuUpdate);
     EXPECT_EQ(live, TreeShape());
+}
+
+TEST_F(LiveTest, WindowsMadeWhileTheFilterNarrowsTheTreeShowWhenTheyMatch) {
+    HWND parent = Make();
+    Settle();
+    main_->txtFilter.SetText("renamed later");
+    HWND child = Make(parent);
+    Settle();
+    EXPECT_EQ(NodeOf(child), nullptr); // "churn N" does not match
+    SetWindowTextA(child, "renamed later");
+    Settle();
+    ASSERT_NE(NodeOf(child), nullptr);
+    EXPECT_TRUE(Read(child).bold);
+    EXPECT_EQ(ParentNodeOf(child), NodeOf(parent));
+    main_->txtFilter.SetText(""); // the whole tree, the live window in it
+    EXPECT_NE(NodeOf(child), nullptr);
+    EXPECT_NE(NodeOf(parent), nullptr);
 }
