@@ -59,16 +59,28 @@ void Main::ApplyFilter() {
     const std::string text = txtFilter.Text();
     if (text.empty()) {
         matches_.clear();
+        lblFilterCount.SetVisible(false);
+        if (filterTexts_.empty()) {
+            return; // the tree is whole already
+        }
         auto place = placeBeforeFilter_.value_or(tvTree.CurrentPlace());
         place.selected = tvTree.SelectedKey(); // the selection made while filtering stays
         placeBeforeFilter_.reset();
         ShowEntries(std::vector<bool>(entries_.size(), true), {});
         tvTree.RestorePlace(place);
-        lblFilterCount.SetVisible(false);
+        std::vector<std::string>().swap(filterTexts_); // held only while the filter narrows
         return;
     }
     if (!placeBeforeFilter_) {
         placeBeforeFilter_ = tvTree.CurrentPlace();
+    }
+    if (filterTexts_.size() != entries_.size()) {
+        // The first keystroke after a load: the tree is whole, and holds every text.
+        filterTexts_.clear();
+        for (const WindowEntry& entry : entries_) {
+            filterTexts_.push_back(
+                tvTree.NodeText(tvTree.Find(WindowKey(mAPI::HandleToInt(entry.window)))));
+        }
     }
     const auto selected = tvTree.SelectedKey();
     matches_ = MatchingEntries(text);
@@ -104,7 +116,7 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
             found = executables_.emplace(processId, mAPI::GetExePath(processId)).first;
         }
         matches[i] =
-            entries_[i].window && MatchesFilter(text, {entries_[i].text, processId, found->second});
+            entries_[i].window && MatchesFilter(text, {filterTexts_[i], processId, found->second});
     }
     return matches;
 }
@@ -124,8 +136,8 @@ void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& b
                              : WindowKey(mAPI::HandleToInt(
                                    entries_[static_cast<std::size_t>(entry.parent)].window));
         // A narrowed tree shows every match; the whole tree opens at the desktop only.
-        tvTree.Add(parentKey, WindowKey(mAPI::HandleToInt(entry.window)), entry.text, entry.image,
-                   narrowed && bold[i], narrowed || entry.parent < 0);
+        tvTree.Add(parentKey, WindowKey(mAPI::HandleToInt(entry.window)), filterTexts_[i],
+                   entry.image, narrowed && bold[i], narrowed || entry.parent < 0);
     }
 }
 

@@ -281,6 +281,7 @@ void Main::LoadWindowTree() {
         tvTree.Clear();
         imlWinIcons.Clear();
         entries_.clear();
+        filterTexts_.clear();
         processIds_.clear();
         executables_.clear();
         AddTreeLineImage();
@@ -330,7 +331,10 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
             tvTree.SetExpanded(node, true);
         }
     }
-    entries_.push_back({window, parentEntry, image, std::move(text)});
+    if (recordOnly_) {
+        filterTexts_.push_back(text);
+    }
+    entries_.push_back({window, parentEntry, image});
     AddChildWindows(static_cast<int>(entries_.size()) - 1, window);
 }
 

@@ -133,6 +133,8 @@ class Main : public tk::Form {
     int EntryOf(HWND window) const;
     bool RemoveLiveWindow(HWND window);
     bool HideLiveWindow(HWND window);
+    // The entry's text as the tree shows it, or would while the filter leaves it out.
+    std::string ShownText(std::size_t entry) const;
     void StopLiveUpdates();
     bool AddLiveWindow(HWND window);
 
@@ -141,7 +143,6 @@ class Main : public tk::Form {
         HWND window;
         int parent; // index of the parent's entry; -1 for the desktop
         int image;
-        std::string text;
     };
     void PlaceFilterBox();
     void ShowWindowCount();
@@ -154,6 +155,9 @@ class Main : public tk::Form {
     // The windows of the last load, in walk order, as the filter narrows them.
     std::vector<WindowEntry> entries_;
     std::vector<bool> matches_;
+    // The entries' node texts, read from the whole tree at the first keystroke and kept only
+    // while the filter narrows the tree.
+    std::vector<std::string> filterTexts_;
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
     std::unordered_map<std::uint32_t, std::string> executables_;
     std::optional<tk::TreeView::Place> placeBeforeFilter_;

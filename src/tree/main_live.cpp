@@ -107,7 +107,7 @@ bool Main::SweepLive(ULONGLONG deadline) {
         } else if (GetAncestor(window, GA_PARENT) !=
                    entries_[static_cast<std::size_t>(entry.parent)].window) {
             changed = ApplyLiveEvent(EVENT_OBJECT_PARENTCHANGE, window) || changed;
-        } else if (GetWindowDisplayText(window) != entry.text) {
+        } else if (GetWindowDisplayText(window) != ShownText(i)) {
             changed = ApplyLiveEvent(EVENT_OBJECT_NAMECHANGE, window) || changed;
         }
     }
@@ -120,6 +120,14 @@ bool Main::SweepLive(ULONGLONG deadline) {
         }
     }
     return changed;
+}
+
+std::string Main::ShownText(std::size_t entry) const {
+    if (!filterTexts_.empty()) {
+        return filterTexts_[entry];
+    }
+    HTREEITEM node = tvTree.Find(WindowKey(mAPI::HandleToInt(entries_[entry].window)));
+    return node ? tvTree.NodeText(node) : std::string();
 }
 
 bool Main::ApplyLiveEvent(DWORD event, HWND window) {
@@ -137,7 +145,9 @@ bool Main::ApplyLiveEvent(DWORD event, HWND window) {
         if (HTREEITEM node = tvTree.Find(WindowKey(mAPI::HandleToInt(window)))) {
             tvTree.SetNodeText(node, text); // not shown while the filter leaves it out
         }
-        entries_[static_cast<std::size_t>(entry)].text = std::move(text);
+        if (!filterTexts_.empty()) {
+            filterTexts_[static_cast<std::size_t>(entry)] = std::move(text);
+        }
         return true;
     }
     case EVENT_OBJECT_PARENTCHANGE:
