@@ -6,6 +6,7 @@
 #include "core/utf8.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 namespace mAPI {
@@ -81,8 +82,8 @@ std::string ReadClassName(HWND window) {
                          TextIsUtf8());
 }
 
-std::string FormatByteCount(std::int64_t bytes) {
-    const std::string number = std::to_string(bytes);
+std::string FormatCount(std::int64_t count) {
+    const std::string number = std::to_string(count);
     // The locale's separators, grouping and negative form; no decimals.
     char decimal[8] = ".";
     char thousand[8] = ",";
@@ -104,9 +105,23 @@ std::string FormatByteCount(std::int64_t bytes) {
     format.NegativeOrder = static_cast<UINT>(negative[0] - '0');
     char text[64] = {};
     if (GetNumberFormatA(LOCALE_USER_DEFAULT, 0, number.c_str(), &format, text, sizeof text) <= 0) {
-        return number + " Bytes";
+        return number;
     }
-    return std::string(text) + " Bytes";
+    return text;
+}
+
+std::string FormatByteCount(std::int64_t bytes) {
+    return FormatCount(bytes) + " Bytes";
+}
+
+void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit) {
+    // A sibling list that leads back to a window already met (the Z-order changed during the
+    // walk) ends there, so a walk always completes.
+    std::unordered_set<HWND> met;
+    for (HWND child = GetWindow(window, GW_CHILD); child && met.insert(child).second;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        visit(child);
+    }
 }
 
 bool IsVisibleOnScreen(HWND window) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +39,13 @@ std::string ReadWindowCaption(HWND window, int maxChars = kWholeCaption);
 // Class name through GetClassNameA (at most 255 characters).
 std::string ReadClassName(HWND window);
 
-// A byte count as a whole number with the locale's digit grouping, then " Bytes".
+// A whole number with the locale's digit grouping.
+std::string FormatCount(std::int64_t count);
+// FormatCount of a byte count, then " Bytes".
 std::string FormatByteCount(std::int64_t bytes);
+
+// Calls visit for each child of window, in Z order, once each.
+void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit);
 
 // Visible, and at least partly on the screen (tested against the screen DC).
 bool IsVisibleOnScreen(HWND window);

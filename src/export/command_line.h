@@ -22,7 +22,7 @@ struct CommandLine {
     bool all = false; // hidden and off-screen windows too
     std::optional<std::string> out;
     std::optional<std::string> filter; // the GUI starts with this in its filter box
-    std::string problem; // what was wrong, for BadSwitch
+    std::string problem;               // what was wrong, for BadSwitch
 };
 
 // Switches start with / or -, in any case; the arguments come without the program's name.

@@ -40,6 +40,7 @@ std::optional<std::string> WriteWholeFile(const std::string& path, std::string_v
     const std::wstring target = mAPI::Widen(path);
     const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
     bool written = false;
+    DWORD error = 0;
     {
         HANDLE opened = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -48,8 +49,8 @@ std::optional<std::string> WriteWholeFile(const std::string& path, std::string_v
         }
         const mAPI::KernelHandle file(opened);
         written = WriteAll(file.get(), data);
+        error = GetLastError(); // before closing the file can change it
     }
-    const DWORD error = GetLastError();
     if (!written || !MoveFileExW(temporary.c_str(), target.c_str(),
                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD reported = written ? GetLastError() : error;

@@ -21,7 +21,7 @@ void AppendText(std::string& text, const WindowRecord& window, int depth) {
     }
 }
 
-nlohmann::ordered_json RectJson(const WindowRecord::Rect& rect) {
+nlohmann::ordered_json RectJson(const Box& rect) {
     return {{"left", rect.left}, {"top", rect.top}, {"right", rect.right}, {"bottom", rect.bottom}};
 }
 

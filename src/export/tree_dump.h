@@ -2,6 +2,8 @@
 // The GUI's "Save Tree As" and the command line's /dump both write through these.
 #pragma once
 
+#include "properties/position_text.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,18 +11,11 @@
 namespace vantry {
 
 struct WindowRecord {
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-    };
-
     std::int32_t handle = 0;
     std::string caption; // whole, in UTF-8
     std::string className;
-    Rect rect;
-    Rect clientRect;
+    Box rect;
+    Box clientRect;
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     bool visible = false;

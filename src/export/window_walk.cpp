@@ -13,7 +13,7 @@ namespace vantry {
 
 namespace {
 
-WindowRecord::Rect RectOf(const RECT& rect) {
+Box BoxOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
@@ -29,9 +29,9 @@ class Walk {
         record.className = mAPI::ProcessTextToUtf8(mAPI::ReadClassName(window));
         RECT rect{};
         GetWindowRect(window, &rect);
-        record.rect = RectOf(rect);
+        record.rect = BoxOf(rect);
         GetClientRect(window, &rect);
-        record.clientRect = RectOf(rect);
+        record.clientRect = BoxOf(rect);
         record.style = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
         record.exStyle = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
         record.visible = IsWindowVisible(window) != 0;
@@ -46,16 +46,11 @@ class Walk {
 
   private:
     void ReadChildren(HWND window, std::vector<WindowRecord>& children) {
-        // A sibling list that leads back to a window already read (the Z-order changed during
-        // the walk) ends there, so the walk always completes.
-        std::unordered_set<HWND> siblings;
-        for (HWND child = GetWindow(window, GW_CHILD); child && siblings.insert(child).second;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            if (met_.count(child) != 0 || (onlyVisible_ && !mAPI::IsVisibleOnScreen(child))) {
-                continue;
+        mAPI::ForEachChildWindow(window, [&](HWND child) {
+            if (met_.count(child) == 0 && (!onlyVisible_ || mAPI::IsVisibleOnScreen(child))) {
+                children.push_back(Read(child));
             }
-            children.push_back(Read(child));
-        }
+        });
     }
 
     // Looked up once per process.

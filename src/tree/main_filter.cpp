@@ -14,9 +14,7 @@ namespace vantry {
 namespace {
 
 std::string GroupedCount(std::size_t count) {
-    // FormatByteCount's grouping, without its unit.
-    std::string text = mAPI::FormatByteCount(static_cast<std::int64_t>(count));
-    return text.substr(0, text.rfind(' '));
+    return mAPI::FormatCount(static_cast<std::int64_t>(count));
 }
 
 } // namespace
@@ -63,7 +61,7 @@ void Main::ApplyFilter() {
         if (filterTexts_.empty()) {
             return; // the tree is whole already
         }
-        auto place = placeBeforeFilter_.value_or(tvTree.CurrentPlace());
+        auto place = placeBeforeFilter_ ? *placeBeforeFilter_ : tvTree.CurrentPlace();
         place.selected = tvTree.SelectedKey(); // the selection made while filtering stays
         placeBeforeFilter_.reset();
         ShowEntries(std::vector<bool>(entries_.size(), true), {});
@@ -145,9 +143,9 @@ void Main::SelectMatch(bool forward) {
     if (matches_.empty()) {
         return;
     }
-    const auto selectedKey = tvTree.SelectedKey();
+    const auto selected = SelectedWindow();
     const auto current = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
-        return selectedKey && *selectedKey == WindowKey(mAPI::HandleToInt(entry.window));
+        return selected && entry.window == *selected;
     });
     const auto count = static_cast<std::ptrdiff_t>(entries_.size());
     const std::ptrdiff_t start =

@@ -16,7 +16,6 @@
 #include "tree/window_text.h"
 
 #include <array>
-#include <unordered_set>
 #include <utility>
 
 namespace vantry {
@@ -233,11 +232,11 @@ void Main::tvTree_NodeClick() {
 }
 
 bool Main::CopySelectedNode() {
-    const auto key = tvTree.SelectedKey();
-    if (key) {
-        tk::CopyText(hWnd(), tvTree.NodeText(tvTree.Find(*key)));
+    HTREEITEM selected = TreeView_GetSelection(tvTree.hWnd());
+    if (selected) {
+        tk::CopyText(hWnd(), tvTree.NodeText(selected));
     }
-    return key.has_value();
+    return selected != nullptr;
 }
 
 void Main::tvTree_DblClick() {
@@ -339,13 +338,7 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
 }
 
 void Main::AddChildWindows(int entry, HWND window) {
-    // A sibling list that leads back to a window it has shown (the Z-order changed during the
-    // walk) ends there, so the load always completes.
-    std::unordered_set<HWND> met;
-    for (HWND child = GetWindow(window, GW_CHILD); child && met.insert(child).second;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        AddWindowNode(entry, child);
-    }
+    mAPI::ForEachChildWindow(window, [this, entry](HWND child) { AddWindowNode(entry, child); });
 }
 
 std::string Main::GetWindowDisplayText(HWND window) {

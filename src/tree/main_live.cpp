@@ -93,6 +93,7 @@ bool Main::SweepLive(ULONGLONG deadline) {
     // windows is looked at again on each tick, and windows made hidden are watched until they
     // show.
     bool changed = false;
+    const bool onlyVisible = mnuOnlyVisible.Checked();
     for (std::size_t k = 0;
          k < std::min(kSweepSlice, entries_.size()) && GetTickCount64() < deadline; ++k) {
         const std::size_t i = sweepAt_++ % entries_.size();
@@ -101,7 +102,6 @@ bool Main::SweepLive(ULONGLONG deadline) {
             continue;
         }
         HWND window = entry.window;
-        const auto onlyVisible = mnuOnlyVisible.Checked();
         if (!IsWindow(window) || (onlyVisible && !mAPI::IsVisibleOnScreen(window))) {
             changed = HideLiveWindow(window) || changed;
         } else if (GetAncestor(window, GA_PARENT) !=
@@ -150,8 +150,10 @@ bool Main::ApplyLiveEvent(DWORD event, HWND window) {
         }
         return true;
     }
-    case EVENT_OBJECT_PARENTCHANGE:
-        return (RemoveLiveWindow(window) | AddLiveWindow(window)) != 0;
+    case EVENT_OBJECT_PARENTCHANGE: {
+        const bool removed = RemoveLiveWindow(window);
+        return AddLiveWindow(window) || removed;
+    }
     default: // created or shown
         return IsWindow(window) ? AddLiveWindow(window) : RemoveLiveWindow(window);
     }
