@@ -1,123 +1,81 @@
-// Memory of the program against its floor: a bare Win32 program with one tree view and the same
-// menu, toolbar and status bar, holding the same node texts and nothing else. Each figure comes
-// from a run of its own (this program starts itself again with one of four jobs), so that
-// neither side inherits the other's heap:
-//   memory.exe vantry|bare 0|5000   prints the committed memory the job added, in KiB
-#include "core/mapi_win.h"
+// Memory of the whole program against its floor, bare_tree.exe: a bare Win32 program with one
+// tree view and the same menu, toolbar and status bar, holding the same node texts and nothing
+// else. Each program is started on its own, listing a desktop this benchmark makes, and read
+// once its window shows and its memory holds still. The figure is the process's anonymous
+// memory (PagefileUsage; Wine counts the process's anonymous resident pages there).
 #include "test_windows.h"
-#include "toolkit/app.h"
-#include "tree/main_form.h"
-#include "tree/window_text.h"
+#include "timing.h"
 
 #include <windows.h>
 
-#include <commctrl.h>
 #include <psapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kChildrenEach = 4;
+constexpr int kRuns = 5;
 
-SIZE_T Committed() {
+double AnonymousKiB(HANDLE process) {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    // Wine leaves PrivateUsage at 0; PagefileUsage is the committed private memory there.
-    return counters.PagefileUsage;
+    GetProcessMemoryInfo(process, &counters, sizeof counters);
+    return static_cast<double>(counters.PagefileUsage) / 1024.0;
 }
 
-void AddTree(HWND tree, HTREEITEM parent, HWND window) {
-    const std::string text = vantry::WindowDisplayText(
-        mAPI::HandleToInt(window), mAPI::ReadWindowCaption(window, vantry::kMaxTreeCaption),
-        mAPI::ReadClassName(window));
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    auto* node = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (mAPI::IsVisibleOnScreen(child)) {
-            AddTree(tree, node, child);
-        }
+// Keeps this process's windows answering while the program under test reads them.
+void PumpFor(DWORD milliseconds) {
+    const DWORD end = GetTickCount() + milliseconds;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        testwin::Pump();
     }
 }
 
-// The floor: a frame with the same menu, a toolbar of ten buttons and seven 16 x 16 pictures,
-// a status bar and a tree view of the same texts.
-void RunBare() {
-    HMENU bar = CreateMenu();
-    for (const int items : {3, 8, 6, 1}) {
-        HMENU menu = CreatePopupMenu();
-        for (int i = 0; i < items; ++i) {
-            AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(100 + i), "item");
-        }
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), "menu");
+// The program's memory once its window is up and the figure has not moved for half a second.
+double SettledKiB(const std::string& path, const char* windowClass) {
+    testwin::Process program(path, "");
+    for (int wait = 0; wait < 600 && !program.WaitForWindow(windowClass); ++wait) {
+        PumpFor(50);
     }
-    HWND frame = CreateWindowExA(0, WC_STATICA, "bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 520,
-                                 380, nullptr, bar, GetModuleHandleA(nullptr), nullptr);
-    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                   frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    HIMAGELIST pictures = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 7, 0);
-    HDC screen = GetDC(nullptr);
-    HBITMAP strip = CreateCompatibleBitmap(screen, 16 * 7, 16);
-    ReleaseDC(nullptr, screen);
-    ImageList_AddMasked(pictures, strip, RGB(0xFF, 0, 0xFF));
-    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
-    TBBUTTON buttons[10] = {};
-    for (int i = 0; i < 10; ++i) {
-        buttons[i] = {i % 7, 1 + i, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
+    double last = -1;
+    double now = AnonymousKiB(program.Handle());
+    for (int step = 0; step < 60 && now != last; ++step) {
+        PumpFor(500);
+        last = now;
+        now = AnonymousKiB(program.Handle());
     }
-    SendMessageA(toolbar, TB_ADDBUTTONSA, 10, reinterpret_cast<LPARAM>(buttons));
-    CreateWindowExA(0, STATUSCLASSNAMEA, "Ready", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame, nullptr,
-                    GetModuleHandleA(nullptr), nullptr);
-    HWND tree = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
-                                WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS, 0, 40, 500,
-                                280, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    AddTree(tree, TVI_ROOT, GetDesktopWindow());
-    tk::DoEvents();
+    return now;
 }
 
-void RunVantry() {
-    static vantry::Main main; // stays, as the program's does
-    main.Show();
-    tk::DoEvents();
-}
+struct Program {
+    std::string path;
+    const char* windowClass;
+};
 
-int RunJob(const std::string& job, int windows) {
-    tk::InitToolkit(GetModuleHandleA(nullptr));
-    static testwin::Windows made; // the desktop's windows, before the first reading
-    testwin::MakeDesktop(made, windows / (1 + kChildrenEach), kChildrenEach, "memory window");
-    const SIZE_T before = Committed();
-    job == "bare" ? RunBare() : RunVantry();
-    std::printf("%zu\n", static_cast<std::size_t>((Committed() - before) / 1024));
-    return 0;
-}
-
-double Measure(const std::string& job, int windows) {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    const testwin::ProgramRun run = testwin::RunProgram(self, job + " " + std::to_string(windows));
-    return std::atof(run.output.c_str());
+double MedianKiB(const Program& program) {
+    std::vector<double> runs;
+    for (int run = 0; run < kRuns; ++run) {
+        runs.push_back(SettledKiB(program.path, program.windowClass));
+    }
+    return bench::Median(runs);
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc == 3) {
-        return RunJob(argv[1], std::atoi(argv[2]));
-    }
+int main() {
+    const Program vantry{testwin::VantryPath(), "Vantry.Form"};
+    const Program bare{testwin::BuildFolder() + "\\bench\\bare_tree.exe", "VantryBareTree"};
+    const double vantryStart = MedianKiB(vantry);
+    const double bareStart = MedianKiB(bare);
     constexpr int kMany = 5000;
-    const double vantryStart = Measure("vantry", 0);
-    const double bareStart = Measure("bare", 0);
-    const double vantryGrowth = (Measure("vantry", kMany) - vantryStart) / (kMany / 1000.0);
-    const double bareGrowth = (Measure("bare", kMany) - bareStart) / (kMany / 1000.0);
+    testwin::Windows made;
+    testwin::MakeDesktop(made, kMany / (1 + kChildrenEach), kChildrenEach, "memory window");
+    const double vantryGrowth = (MedianKiB(vantry) - vantryStart) / (kMany / 1000.0);
+    const double bareGrowth = (MedianKiB(bare) - bareStart) / (kMany / 1000.0);
     std::printf("start_vantry: %.0f KiB\n", vantryStart);
     std::printf("start_bare_tree_program: %.0f KiB\n", bareStart);
     std::printf("start_over_bare: %.0f KiB (goal: 1024 KiB at most)\n", vantryStart - bareStart);

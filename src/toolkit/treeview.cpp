@@ -65,17 +65,18 @@ std::string TreeView::NodeText(HTREEITEM node) const {
     return text;
 }
 
-HTREEITEM TreeView::Add(std::string_view relativeKey, std::string key, const std::string& text,
+HTREEITEM TreeView::Add(std::string_view relativeKey, std::string_view key, const std::string& text,
                         int image, bool bold, bool expanded) {
-    if (Exists(key)) {
-        return nullptr;
-    }
     HTREEITEM parent = TVI_ROOT;
     if (!relativeKey.empty()) {
         parent = Find(relativeKey);
         if (!parent) {
             return nullptr;
         }
+    }
+    const auto slot = keys_.Add(key);
+    if (!slot) {
+        return nullptr;
     }
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
@@ -86,30 +87,38 @@ HTREEITEM TreeView::Add(std::string_view relativeKey, std::string key, const std
     insert.item.pszText = const_cast<char*>(text.c_str());
     insert.item.iImage = image - 1; // forms count images from 1
     insert.item.iSelectedImage = image - 1;
-    insert.item.lParam = static_cast<LPARAM>(keys_.size());
+    insert.item.lParam = static_cast<LPARAM>(*slot);
     auto* item = reinterpret_cast<HTREEITEM>(
         SendMessageA(hWnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!item) {
-        return nullptr;
+        keys_.Remove(*slot);
     }
-    items_.emplace(key, item);
-    keys_.push_back(std::move(key));
-    order_.push_back(item);
+    items_.push_back(item);
     return item;
 }
 
 HTREEITEM TreeView::Find(std::string_view key) const {
-    const auto found = items_.find(key);
-    return found == items_.end() ? nullptr : found->second;
+    const auto slot = keys_.Find(key);
+    return slot ? items_[*slot] : nullptr;
+}
+
+std::vector<HTREEITEM> TreeView::Nodes() const {
+    std::vector<HTREEITEM> nodes;
+    nodes.reserve(keys_.Count());
+    for (HTREEITEM item : items_) {
+        if (item) {
+            nodes.push_back(item);
+        }
+    }
+    return nodes;
 }
 
 void TreeView::Clear() {
     if (hWnd()) {
         TreeView_DeleteAllItems(hWnd());
     }
-    items_.clear();
-    keys_.clear();
-    order_.clear();
+    keys_.Clear();
+    std::vector<HTREEITEM>().swap(items_); // a long list gives its memory back
 }
 
 bool TreeView::Remove(std::string_view key) {
@@ -117,22 +126,40 @@ bool TreeView::Remove(std::string_view key) {
     if (!node) {
         return false;
     }
-    std::unordered_set<HTREEITEM> removed;
-    ForgetSubtree(node, removed);
+    ForgetSubtree(node);
     TreeView_DeleteItem(hWnd(), node);
-    std::erase_if(order_, [&removed](HTREEITEM item) { return removed.count(item) != 0; });
+    if (keys_.Sparse()) {
+        CompactKeys();
+    }
     return true;
 }
 
-void TreeView::ForgetSubtree(HTREEITEM node, std::unordered_set<HTREEITEM>& items) {
+void TreeView::ForgetSubtree(HTREEITEM node) {
     for (HTREEITEM child = TreeView_GetChild(hWnd(), node); child;
          child = TreeView_GetNextSibling(hWnd(), child)) {
-        ForgetSubtree(child, items);
+        ForgetSubtree(child);
     }
-    if (const auto key = KeyOf(node)) {
-        items_.erase(*key);
+    if (const auto slot = SlotOf(node)) {
+        keys_.Remove(*slot);
+        items_[*slot] = nullptr;
     }
-    items.insert(node);
+}
+
+void TreeView::CompactKeys() {
+    const std::vector<std::optional<KeyIndex::Slot>> moved = keys_.Compact();
+    std::vector<HTREEITEM> items(keys_.SlotCount());
+    for (std::size_t old = 0; old < moved.size(); ++old) {
+        if (!moved[old]) {
+            continue;
+        }
+        items[*moved[old]] = items_[old];
+        TVITEMA item{};
+        item.mask = TVIF_PARAM;
+        item.hItem = items_[old];
+        item.lParam = static_cast<LPARAM>(*moved[old]);
+        SendMessageA(hWnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    items_ = std::move(items);
 }
 
 void TreeView::SetNodeText(HTREEITEM node, const std::string& text) {
@@ -157,9 +184,9 @@ bool TreeView::Expanded(HTREEITEM node) const {
 TreeView::Place TreeView::CurrentPlace() const {
     Place place;
     place.selected = SelectedKey();
-    for (std::size_t i = 0; i < order_.size(); ++i) {
-        if (Expanded(order_[i])) {
-            place.expanded.push_back(keys_[i]);
+    for (KeyIndex::Slot slot = 0; slot < items_.size(); ++slot) {
+        if (items_[slot] && Expanded(items_[slot])) {
+            place.expanded.emplace_back(keys_.KeyAt(slot));
         }
     }
     place.firstVisible = KeyOf(TreeView_GetFirstVisible(hWnd()));
@@ -189,15 +216,23 @@ std::optional<std::string> TreeView::SelectedKey() const {
     return KeyOf(TreeView_GetSelection(hWnd()));
 }
 
-std::optional<std::string> TreeView::KeyOf(HTREEITEM node) const {
+std::optional<KeyIndex::Slot> TreeView::SlotOf(HTREEITEM node) const {
     TVITEMA item{};
     item.mask = TVIF_PARAM;
     item.hItem = node;
     if (!item.hItem || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
         return std::nullopt;
     }
-    const auto index = static_cast<std::size_t>(item.lParam);
-    return index < keys_.size() ? std::optional(keys_[index]) : std::nullopt;
+    const auto slot = static_cast<std::size_t>(item.lParam);
+    if (slot >= items_.size() || items_[slot] != node) {
+        return std::nullopt;
+    }
+    return static_cast<KeyIndex::Slot>(slot);
+}
+
+std::optional<std::string> TreeView::KeyOf(HTREEITEM node) const {
+    const auto slot = SlotOf(node);
+    return slot ? std::optional<std::string>(keys_.KeyAt(*slot)) : std::nullopt;
 }
 
 void TreeView::OnClick() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/control.h"
+#include "toolkit/key_index.h"
 
 #include <commctrl.h>
 
@@ -9,8 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace tk {
@@ -27,7 +26,7 @@ class TreeView : public Control {
 
     // Adds a node as the last child of the node with relativeKey (top level when empty).
     // Returns nullptr when the key is taken or the relative is missing.
-    HTREEITEM Add(std::string_view relativeKey, std::string key, const std::string& text,
+    HTREEITEM Add(std::string_view relativeKey, std::string_view key, const std::string& text,
                   int image, bool bold = false, bool expanded = false);
     HTREEITEM Find(std::string_view key) const;
     // The node's text as the control holds it; empty for no node.
@@ -37,9 +36,9 @@ class TreeView : public Control {
     // Removes the node and everything below it; false for an unknown key.
     bool Remove(std::string_view key);
     void SetNodeText(HTREEITEM node, const std::string& text);
-    std::size_t Count() const { return order_.size(); }
+    std::size_t Count() const { return keys_.Count(); }
     // Nodes in the order they were added.
-    const std::vector<HTREEITEM>& Nodes() const { return order_; }
+    std::vector<HTREEITEM> Nodes() const;
 
     void SetExpanded(HTREEITEM node, bool expanded);
     bool Expanded(HTREEITEM node) const;
@@ -82,22 +81,18 @@ class TreeView : public Control {
     std::function<void(POINT screen)> ContextMenu;
 
   private:
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const {
-            return std::hash<std::string_view>{}(key);
-        }
-    };
-
     void OnClick();
-    // Forgets the keys of node and of everything below it; gathers their items.
-    void ForgetSubtree(HTREEITEM node, std::unordered_set<HTREEITEM>& items);
+    // The key slot the node carries in its lParam; nullopt for no node of ours.
+    std::optional<KeyIndex::Slot> SlotOf(HTREEITEM node) const;
+    // Forgets the keys of node and of everything below it.
+    void ForgetSubtree(HTREEITEM node);
+    // Renumbers the nodes' slots once removed ones outnumber them, as a live tree's churn makes.
+    void CompactKeys();
     POINT ContextMenuPoint(LPARAM lParam) const;
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    std::unordered_map<std::string, HTREEITEM, KeyHash, std::equal_to<>> items_;
-    std::vector<std::string> keys_; // indexed by each item's lParam
-    std::vector<HTREEITEM> order_;
+    KeyIndex keys_;                // each node's slot is its lParam
+    std::vector<HTREEITEM> items_; // by slot; nullptr for a removed node
     bool selectedByThisClick_ = false;
     POINT lastPress_{-1, -1}; // where the last left press was, in client pixels
 };
