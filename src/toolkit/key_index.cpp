@@ -61,10 +61,11 @@ std::optional<KeyIndex::Slot> KeyIndex::Add(std::string_view key) {
     if (Find(key) || chars_.size() + key.size() >= kRemoved || starts_.size() >= kRemoved - 1) {
         return std::nullopt;
     }
-    // At most half full, so that a search meets an empty entry soon.
-    if ((placed_ + 1) * 2 > table_.size()) {
+    // At most three quarters full, so that a search meets an empty entry soon; a rebuilt
+    // table is at most half full.
+    if ((placed_ + 1) * 4 > table_.size() * 3) {
         std::size_t size = 16;
-        while (size < (Count() + 1) * 4) {
+        while (size < (Count() + 1) * 2) {
             size *= 2;
         }
         Rebuild(size);
@@ -86,7 +87,7 @@ void KeyIndex::Remove(Slot slot) {
 void KeyIndex::Clear() {
     // Swapped out rather than cleared, so that a long list gives its memory back.
     std::string().swap(chars_);
-    std::vector<std::uint32_t>().swap(starts_);
+    std::deque<std::uint32_t>().swap(starts_);
     std::vector<std::uint32_t>().swap(table_);
     removed_ = 0;
     placed_ = 0;

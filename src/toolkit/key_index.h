@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,9 +43,9 @@ class KeyIndex {
     void Rebuild(std::size_t tableSize);
     void Place(Slot slot);
 
-    std::string chars_;                 // every key's text, one after another
-    std::vector<std::uint32_t> starts_; // where each slot's text starts; kRemoved marks removal
-    std::vector<std::uint32_t> table_;  // slot + 1 by hash, 0 for empty; a power of two long
+    std::string chars_;                // every key's text, one after another
+    std::deque<std::uint32_t> starts_; // where each slot's text starts; kRemoved marks removal
+    std::vector<std::uint32_t> table_; // slot + 1 by hash, 0 for empty; a power of two long
     std::size_t removed_ = 0;
     std::size_t placed_ = 0; // table entries in use, removed slots' included
 };

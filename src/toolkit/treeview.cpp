@@ -118,7 +118,7 @@ void TreeView::Clear() {
         TreeView_DeleteAllItems(hWnd());
     }
     keys_.Clear();
-    std::vector<HTREEITEM>().swap(items_); // a long list gives its memory back
+    std::deque<HTREEITEM>().swap(items_); // a long list gives its memory back
 }
 
 bool TreeView::Remove(std::string_view key) {
@@ -147,7 +147,7 @@ void TreeView::ForgetSubtree(HTREEITEM node) {
 
 void TreeView::CompactKeys() {
     const std::vector<std::optional<KeyIndex::Slot>> moved = keys_.Compact();
-    std::vector<HTREEITEM> items(keys_.SlotCount());
+    std::deque<HTREEITEM> items(keys_.SlotCount());
     for (std::size_t old = 0; old < moved.size(); ++old) {
         if (!moved[old]) {
             continue;

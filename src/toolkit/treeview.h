@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -91,8 +92,8 @@ class TreeView : public Control {
     POINT ContextMenuPoint(LPARAM lParam) const;
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    KeyIndex keys_;                // each node's slot is its lParam
-    std::vector<HTREEITEM> items_; // by slot; nullptr for a removed node
+    KeyIndex keys_;               // each node's slot is its lParam
+    std::deque<HTREEITEM> items_; // by slot; nullptr for a removed node
     bool selectedByThisClick_ = false;
     POINT lastPress_{-1, -1}; // where the last left press was, in client pixels
 };

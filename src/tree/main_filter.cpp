@@ -76,8 +76,7 @@ void Main::ApplyFilter() {
         // The first keystroke after a load: the tree is whole, and holds every text.
         filterTexts_.clear();
         for (const WindowEntry& entry : entries_) {
-            filterTexts_.push_back(
-                tvTree.NodeText(tvTree.Find(WindowKey(mAPI::HandleToInt(entry.window)))));
+            filterTexts_.push_back(tvTree.NodeText(tvTree.Find(WindowKey(entry.handle))));
         }
     }
     const auto selected = tvTree.SelectedKey();
@@ -102,7 +101,7 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
         processIds_.clear();
         for (const WindowEntry& entry : entries_) {
             DWORD processId = 0;
-            GetWindowThreadProcessId(entry.window, &processId);
+            GetWindowThreadProcessId(entry.Window(), &processId);
             processIds_.push_back(processId);
         }
     }
@@ -114,7 +113,7 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
             found = executables_.emplace(processId, mAPI::GetExePath(processId)).first;
         }
         matches[i] =
-            entries_[i].window && MatchesFilter(text, {filterTexts_[i], processId, found->second});
+            entries_[i].handle && MatchesFilter(text, {filterTexts_[i], processId, found->second});
     }
     return matches;
 }
@@ -125,17 +124,16 @@ void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& b
     const tk::TreeView::BulkUpdate bulk(tvTree);
     tvTree.Clear();
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (!kept[i] || !entries_[i].window) { // a window that ended while the tree was live
+        if (!kept[i] || !entries_[i].handle) { // a window that ended while the tree was live
             continue;
         }
         const WindowEntry& entry = entries_[i];
         const std::string parentKey =
             entry.parent < 0 ? std::string()
-                             : WindowKey(mAPI::HandleToInt(
-                                   entries_[static_cast<std::size_t>(entry.parent)].window));
+                             : WindowKey(entries_[static_cast<std::size_t>(entry.parent)].handle);
         // A narrowed tree shows every match; the whole tree opens at the desktop only.
-        tvTree.Add(parentKey, WindowKey(mAPI::HandleToInt(entry.window)), filterTexts_[i],
-                   entry.image, narrowed && bold[i], narrowed || entry.parent < 0);
+        tvTree.Add(parentKey, WindowKey(entry.handle), filterTexts_[i], ImageOf(i),
+                   narrowed && bold[i], narrowed || entry.parent < 0);
     }
 }
 
@@ -145,7 +143,7 @@ void Main::SelectMatch(bool forward) {
     }
     const auto selected = SelectedWindow();
     const auto current = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
-        return selected && entry.window == *selected;
+        return selected && entry.Window() == *selected;
     });
     const auto count = static_cast<std::ptrdiff_t>(entries_.size());
     const std::ptrdiff_t start =
@@ -153,7 +151,7 @@ void Main::SelectMatch(bool forward) {
     for (std::ptrdiff_t step = 1; step <= count; ++step) {
         const std::ptrdiff_t at = ((start + (forward ? step : -step)) % count + count) % count;
         if (matches_[static_cast<std::size_t>(at)]) {
-            SelectWindow(mAPI::HandleToInt(entries_[static_cast<std::size_t>(at)].window));
+            SelectWindow(entries_[static_cast<std::size_t>(at)].handle);
             tvTree_NodeClick(); // as the user's own choice: the open forms follow
             return;
         }

@@ -280,6 +280,7 @@ void Main::LoadWindowTree() {
         tvTree.Clear();
         imlWinIcons.Clear();
         entries_.clear();
+        iconImages_.clear();
         filterTexts_.clear();
         processIds_.clear();
         executables_.clear();
@@ -320,7 +321,7 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
     std::string text = GetWindowDisplayText(window);
     const int image = root ? kTreeLineImage : GetWindowIconIndex(window);
     const std::string parentKey =
-        root ? std::string() : KeyOf(entries_[static_cast<std::size_t>(parentEntry)].window);
+        root ? std::string() : WindowKey(entries_[static_cast<std::size_t>(parentEntry)].handle);
     if (!recordOnly_) {
         HTREEITEM node = tvTree.Add(parentKey, std::move(key), text, image);
         if (!node) {
@@ -333,7 +334,10 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
     if (recordOnly_) {
         filterTexts_.push_back(text);
     }
-    entries_.push_back({window, parentEntry, image});
+    if (image != kTreeLineImage) {
+        iconImages_.emplace(entries_.size(), image);
+    }
+    entries_.push_back({mAPI::HandleToInt(window), parentEntry});
     AddChildWindows(static_cast<int>(entries_.size()) - 1, window);
 }
 
@@ -345,6 +349,11 @@ std::string Main::GetWindowDisplayText(HWND window) {
     return WindowDisplayText(mAPI::HandleToInt(window),
                              mAPI::ReadWindowCaption(window, kMaxTreeCaption),
                              mAPI::ReadClassName(window));
+}
+
+int Main::ImageOf(std::size_t entry) const {
+    const auto found = iconImages_.find(entry);
+    return found == iconImages_.end() ? kTreeLineImage : found->second;
 }
 
 int Main::GetWindowIconIndex(HWND window) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/handles.h"
+#include "core/mapi_win.h"
 #include "toolkit/app.h"
 #include "toolkit/form.h"
 #include "toolkit/imagelist.h"
@@ -139,11 +140,14 @@ class Main : public tk::Form {
     bool AddLiveWindow(HWND window);
 
     // The filter box (main_filter.cpp).
+    // 8 bytes a window: the handle as a number, and the picture only where it is the window's
+    // own icon (iconImages_).
     struct WindowEntry {
-        HWND window;
-        int parent; // index of the parent's entry; -1 for the desktop
-        int image;
+        std::int32_t handle; // 0 once the window ended
+        int parent;          // index of the parent's entry; -1 for the desktop
+        HWND Window() const { return mAPI::IntToHandle<HWND>(handle); }
     };
+    int ImageOf(std::size_t entry) const;
     void PlaceFilterBox();
     void ShowWindowCount();
     std::optional<char> txtFilter_KeyPress(char key);
@@ -153,7 +157,8 @@ class Main : public tk::Form {
     void SelectMatch(bool forward);
 
     // The windows of the last load, in walk order, as the filter narrows them.
-    std::vector<WindowEntry> entries_;
+    std::deque<WindowEntry> entries_;
+    std::unordered_map<std::size_t, int> iconImages_; // by entry, for windows with an icon
     std::vector<bool> matches_;
     // The entries' node texts, read from the whole tree at the first keystroke and kept only
     // while the filter narrows the tree.

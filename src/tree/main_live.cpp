@@ -98,14 +98,14 @@ bool Main::SweepLive(ULONGLONG deadline) {
          k < std::min(kSweepSlice, entries_.size()) && GetTickCount64() < deadline; ++k) {
         const std::size_t i = sweepAt_++ % entries_.size();
         const WindowEntry& entry = entries_[i];
-        if (!entry.window || entry.parent < 0) {
+        if (!entry.handle || entry.parent < 0) {
             continue;
         }
-        HWND window = entry.window;
+        HWND window = entry.Window();
         if (!IsWindow(window) || (onlyVisible && !mAPI::IsVisibleOnScreen(window))) {
             changed = HideLiveWindow(window) || changed;
         } else if (GetAncestor(window, GA_PARENT) !=
-                   entries_[static_cast<std::size_t>(entry.parent)].window) {
+                   entries_[static_cast<std::size_t>(entry.parent)].Window()) {
             changed = ApplyLiveEvent(EVENT_OBJECT_PARENTCHANGE, window) || changed;
         } else if (GetWindowDisplayText(window) != ShownText(i)) {
             changed = ApplyLiveEvent(EVENT_OBJECT_NAMECHANGE, window) || changed;
@@ -126,7 +126,7 @@ std::string Main::ShownText(std::size_t entry) const {
     if (!filterTexts_.empty()) {
         return filterTexts_[entry];
     }
-    HTREEITEM node = tvTree.Find(WindowKey(mAPI::HandleToInt(entries_[entry].window)));
+    HTREEITEM node = tvTree.Find(WindowKey(entries_[entry].handle));
     return node ? tvTree.NodeText(node) : std::string();
 }
 
@@ -162,7 +162,7 @@ bool Main::ApplyLiveEvent(DWORD event, HWND window) {
 int Main::EntryOf(HWND window) const {
     const auto found =
         std::find_if(entries_.begin(), entries_.end(),
-                     [window](const WindowEntry& entry) { return entry.window == window; });
+                     [window](const WindowEntry& entry) { return entry.Window() == window; });
     return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
 }
 
@@ -172,11 +172,11 @@ bool Main::RemoveLiveWindow(HWND window) {
         return false;
     }
     // The window's entries and those below it end: children come after their parents.
-    entries_[static_cast<std::size_t>(entry)].window = nullptr;
+    entries_[static_cast<std::size_t>(entry)].handle = 0;
     for (std::size_t i = static_cast<std::size_t>(entry) + 1; i < entries_.size(); ++i) {
         const int parent = entries_[i].parent;
-        if (parent >= 0 && !entries_[static_cast<std::size_t>(parent)].window) {
-            entries_[i].window = nullptr;
+        if (parent >= 0 && !entries_[static_cast<std::size_t>(parent)].handle) {
+            entries_[i].handle = 0;
         }
     }
     tvTree.Remove(WindowKey(mAPI::HandleToInt(window)));

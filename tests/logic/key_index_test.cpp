@@ -92,3 +92,28 @@ TEST(KeyIndex, ChurnKeepsEveryLookupRight) {
     EXPECT_EQ(keys.Count(), 0u);
     EXPECT_EQ(keys.Find("k1"), std::nullopt);
 }
+
+// Keys lie side by side, each ended only by the next one's start: empty keys between them and
+// very long ones must read back whole.
+TEST(KeyIndex, EmptyAndLongKeysReadBackWhole) {
+    KeyIndex keys;
+    std::vector<std::string> added;
+    for (int i = 0; i < 3000; ++i) {
+        std::string key = std::string(static_cast<std::size_t>(i % 37), 'x') + std::to_string(i);
+        if (i % 500 == 7) {
+            key = std::string(10000 + i, 'L') + std::to_string(i);
+        }
+        if (i % 250 == 3) {
+            key = "";
+        }
+        if (keys.Add(key)) {
+            added.push_back(key);
+        } else {
+            ASSERT_TRUE(key.empty()); // only the empty key comes twice
+        }
+    }
+    for (std::size_t slot = 0; slot < added.size(); ++slot) {
+        ASSERT_EQ(keys.KeyAt(static_cast<KeyIndex::Slot>(slot)), added[slot]) << slot;
+        ASSERT_EQ(keys.Find(added[slot]), slot);
+    }
+}
