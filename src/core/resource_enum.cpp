@@ -7,6 +7,8 @@ namespace mAPI {
 namespace {
 
 ResourceSink* g_sink = nullptr;
+// The type whose names are being listed, as text: made once per type, not once per name.
+std::string g_typeText;
 
 } // namespace
 
@@ -30,25 +32,25 @@ BOOL CALLBACK EnumResTypeProc(HMODULE module, LPSTR type, LONG_PTR) {
     // A failure ends the enumeration; what was listed stays.
     return Guarded(
         [&] {
-            const std::string typeText = ResourceIdText(type);
+            g_typeText = ResourceIdText(type);
             const bool named = !IS_INTRESOURCE(type);
             const auto number =
                 static_cast<std::uint32_t>(named ? 0 : reinterpret_cast<std::uintptr_t>(type));
-            if (g_sink->AddType(typeText, named, number)) {
-                EnumResourceNamesA(module, named ? typeText.c_str() : type, EnumResNameProc, 0);
+            if (g_sink->AddType(g_typeText, named, number)) {
+                EnumResourceNamesA(module, named ? g_typeText.c_str() : type, EnumResNameProc, 0);
             }
             return TRUE;
         },
         [] { return FALSE; });
 }
 
-BOOL CALLBACK EnumResNameProc(HMODULE, LPCSTR type, LPSTR name, LONG_PTR) {
+BOOL CALLBACK EnumResNameProc(HMODULE, LPCSTR, LPSTR name, LONG_PTR) {
     if (!g_sink) {
         return TRUE;
     }
     return Guarded(
         [&] {
-            g_sink->AddName(ResourceIdText(type), ResourceIdText(name));
+            g_sink->AddName(g_typeText, ResourceIdText(name));
             return TRUE;
         },
         [] { return FALSE; });

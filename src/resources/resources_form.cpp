@@ -93,7 +93,6 @@ bool frmResources::Form_QueryUnload() {
 void frmResources::DoRefresh() {
     const std::int32_t handle = main_.GetCurhWnd();
     SetCaption("Resource view - " + mAPI::HexStr8(handle));
-    ShowPane(PreviewPane::None);
     HWND window = mAPI::IntToHandle<HWND>(handle);
     if (!IsWindow(window)) {
         ClearView();
@@ -122,6 +121,8 @@ void frmResources::DoRefresh() {
 
 void frmResources::ClearView() {
     tvRes.Clear();
+    currentTypeNode_ = nullptr;
+    currentTypeText_.clear();
     txtResName.SetText("");
     txtResType.SetText("");
     txtSize.SetText("");
@@ -132,7 +133,9 @@ bool frmResources::AddType(const std::string& typeText, bool named, std::uint32_
     const TypeDisplay display =
         named ? TypeDisplay{typeText, TreePicture::Other} : NumericTypeDisplay(number);
     // Two types with one key (a named type of digits beside that number): the first stays.
-    if (!tvRes.Add("", TypeKey(typeText), display.text, static_cast<int>(display.picture))) {
+    currentTypeNode_ =
+        tvRes.Add("", TypeKey(typeText), display.text, static_cast<int>(display.picture));
+    if (!currentTypeNode_) {
         return false;
     }
     currentTypeText_ = typeText;
@@ -143,8 +146,8 @@ bool frmResources::AddType(const std::string& typeText, bool named, std::uint32_
 void frmResources::AddName(const std::string& typeText, const std::string& nameText) {
     // Names arrive inside their type's enumeration, so the type just added is their parent
     // and its picture theirs.
-    if (typeText == currentTypeText_) {
-        tvRes.Add(TypeKey(typeText), NameKey(typeText, nameText), nameText, currentTypeImage_);
+    if (currentTypeNode_ && typeText == currentTypeText_) {
+        tvRes.AddChild(currentTypeNode_, NameKey(typeText, nameText), nameText, currentTypeImage_);
     }
 }
 

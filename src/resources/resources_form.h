@@ -77,6 +77,7 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     ResourceSource source_;
     // The type whose names are being listed: its names all go under it.
     std::string currentTypeText_;
+    HTREEITEM currentTypeNode_ = nullptr;
     int currentTypeImage_ = 0;
 };
 

@@ -88,8 +88,8 @@ UINT ChooseFromMenu(HWND owner, POINT screen, const std::vector<std::string>& it
     for (std::size_t i = 0; i < items.size(); ++i) {
         AppendMenuA(menu, MF_STRING, i + 1, items[i].c_str());
     }
-    const auto chosen = static_cast<UINT>(TrackPopupMenu(
-        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr));
+    const auto chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                         screen.x, screen.y, 0, owner, nullptr));
     DestroyMenu(menu);
     return chosen;
 }

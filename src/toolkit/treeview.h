@@ -29,6 +29,9 @@ class TreeView : public Control {
     // Returns nullptr when the key is taken or the relative is missing.
     HTREEITEM Add(std::string_view relativeKey, std::string_view key, const std::string& text,
                   int image, bool bold = false, bool expanded = false);
+    // The same below a node already at hand (TVI_ROOT for the top level): no key lookup.
+    HTREEITEM AddChild(HTREEITEM parent, std::string_view key, const std::string& text, int image,
+                       bool bold = false, bool expanded = false);
     HTREEITEM Find(std::string_view key) const;
     // The node's text as the control holds it; empty for no node.
     std::string NodeText(HTREEITEM node) const;
