@@ -46,7 +46,13 @@ std::string TypeKey(std::string_view typeText) {
 }
 
 std::string NameKey(std::string_view typeText, std::string_view nameText) {
-    return "n" + std::string(typeText) + "|" + std::string(nameText);
+    std::string key;
+    key.reserve(2 + typeText.size() + nameText.size());
+    key += 'n';
+    key += typeText;
+    key += '|';
+    key += nameText;
+    return key;
 }
 
 std::optional<NameKeyParts> SplitNameKey(std::string_view key) {

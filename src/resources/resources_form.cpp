@@ -111,7 +111,6 @@ void frmResources::DoRefresh() {
         ClearView();
         return;
     }
-    const mAPI::WindowUpdateLock lock(tvRes.hWnd());
     const tk::TreeView::BulkUpdate bulk(tvRes);
     ClearView();
     mAPI::SetResourceSink(this);
@@ -190,7 +189,10 @@ void frmResources::ShowPane(PreviewPane pane) {
     picPreview.SetVisible(pane == PreviewPane::Picture);
     txtStrings.SetVisible(pane == PreviewPane::Strings);
     tvGroup.SetVisible(pane == PreviewPane::IconList);
-    picPreviewBack_Resize();
+    // With no pane shown there is nothing to lay out; showing one lays it out.
+    if (pane != PreviewPane::None) {
+        picPreviewBack_Resize();
+    }
 }
 
 void frmResources::Preview(const NameKeyParts& name) {

@@ -23,11 +23,15 @@ std::string_view KeyIndex::KeyAt(Slot slot) const {
 }
 
 std::optional<KeyIndex::Slot> KeyIndex::Find(std::string_view key) const {
+    return Find(key, Hash(key));
+}
+
+std::optional<KeyIndex::Slot> KeyIndex::Find(std::string_view key, std::size_t hash) const {
     if (table_.empty()) {
         return std::nullopt;
     }
     const std::size_t mask = table_.size() - 1;
-    for (std::size_t at = Hash(key) & mask; table_[at] != 0; at = (at + 1) & mask) {
+    for (std::size_t at = hash & mask; table_[at] != 0; at = (at + 1) & mask) {
         const Slot slot = table_[at] - 1;
         if (Holds(slot) && KeyAt(slot) == key) {
             return slot;
@@ -36,9 +40,9 @@ std::optional<KeyIndex::Slot> KeyIndex::Find(std::string_view key) const {
     return std::nullopt;
 }
 
-void KeyIndex::Place(Slot slot) {
+void KeyIndex::Place(Slot slot, std::size_t hash) {
     const std::size_t mask = table_.size() - 1;
-    std::size_t at = Hash(KeyAt(slot)) & mask;
+    std::size_t at = hash & mask;
     while (table_[at] != 0) {
         at = (at + 1) & mask;
     }
@@ -51,14 +55,16 @@ void KeyIndex::Rebuild(std::size_t tableSize) {
     placed_ = 0;
     for (Slot slot = 0; slot < starts_.size(); ++slot) {
         if (Holds(slot)) {
-            Place(slot);
+            Place(slot, Hash(KeyAt(slot)));
         }
     }
 }
 
 std::optional<KeyIndex::Slot> KeyIndex::Add(std::string_view key) {
     // Offsets and slot numbers are 31 bits: past 2 GB of keys, more are refused.
-    if (Find(key) || chars_.size() + key.size() >= kRemoved || starts_.size() >= kRemoved - 1) {
+    const std::size_t hash = Hash(key);
+    if (Find(key, hash) || chars_.size() + key.size() >= kRemoved ||
+        starts_.size() >= kRemoved - 1) {
         return std::nullopt;
     }
     // At most three quarters full, so that a search meets an empty entry soon; a rebuilt
@@ -73,7 +79,7 @@ std::optional<KeyIndex::Slot> KeyIndex::Add(std::string_view key) {
     const auto slot = static_cast<Slot>(starts_.size());
     starts_.push_back(static_cast<std::uint32_t>(chars_.size()));
     chars_.append(key);
-    Place(slot);
+    Place(slot, hash);
     return slot;
 }
 

@@ -41,7 +41,8 @@ class KeyIndex {
 
     std::size_t End(Slot slot) const;
     void Rebuild(std::size_t tableSize);
-    void Place(Slot slot);
+    std::optional<Slot> Find(std::string_view key, std::size_t hash) const;
+    void Place(Slot slot, std::size_t hash);
 
     std::string chars_;                // every key's text, one after another
     std::deque<std::uint32_t> starts_; // where each slot's text starts; kRemoved marks removal

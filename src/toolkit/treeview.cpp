@@ -93,8 +93,10 @@ HTREEITEM TreeView::AddChild(HTREEITEM parent, std::string_view key, const std::
     insert.item.iImage = image - 1; // forms count images from 1
     insert.item.iSelectedImage = image - 1;
     insert.item.lParam = static_cast<LPARAM>(*slot);
+    // Straight to the control: our subclass has nothing to do with an insert, and a refresh
+    // makes thousands of them.
     auto* item = reinterpret_cast<HTREEITEM>(
-        SendMessageA(hWnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        CallOriginal(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!item) {
         keys_.Remove(*slot);
     }

@@ -64,7 +64,7 @@ class TreeView : public Control {
     void RestorePlace(const Place& place);
 
     // Turns redrawing off while it lives: adding or removing many nodes then skips the
-    // control's layout work per node.
+    // control's layout work per node, and the tree paints nothing until it ends.
     class BulkUpdate {
       public:
         explicit BulkUpdate(TreeView& tree);

@@ -120,7 +120,6 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
 
 void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& bold) {
     const bool narrowed = !bold.empty();
-    const mAPI::WindowUpdateLock lock(tvTree.hWnd());
     const tk::TreeView::BulkUpdate bulk(tvTree);
     tvTree.Clear();
     for (std::size_t i = 0; i < entries_.size(); ++i) {

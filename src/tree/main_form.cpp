@@ -272,9 +272,8 @@ void Main::LoadWindowTree() {
     tk::DoEvents();
     const tk::TreeView::Place place = tvTree.CurrentPlace();
     {
-        // The lock stops painting only; without redraw the tree view also skips its per-node
-        // layout work, and icons go to the image list a strip at a time.
-        const mAPI::WindowUpdateLock lock(tvTree.hWnd());
+        // Without redraw the tree view skips its per-node layout work and paints nothing, and
+        // icons go to the image list a strip at a time.
         const tk::TreeView::BulkUpdate bulk(tvTree);
         const tk::ImageList::Batch batch(imlWinIcons);
         tvTree.Clear();
