@@ -111,7 +111,7 @@ void frmResources::DoRefresh() {
         ClearView();
         return;
     }
-    const tk::TreeView::BulkUpdate bulk(tvRes);
+    const tk::TreeView::BulkUpdate bulk(tvRes, tk::TreeView::BulkScope::Refill);
     ClearView();
     mAPI::SetResourceSink(this);
     EnumResourceTypesA(source_.get(), mAPI::EnumResTypeProc, 0);

@@ -64,16 +64,20 @@ class TreeView : public Control {
     void RestorePlace(const Place& place);
 
     // Turns redrawing off while it lives: adding or removing many nodes then skips the
-    // control's layout work per node, and the tree paints nothing until it ends.
+    // control's layout work per node. A refill (the tree emptied and filled again) also keeps
+    // the window from drawing its scroll bars when the control lays itself out at the end, and
+    // repaints the tree once.
+    enum class BulkScope { Edits, Refill };
     class BulkUpdate {
       public:
-        explicit BulkUpdate(TreeView& tree);
+        explicit BulkUpdate(TreeView& tree, BulkScope scope = BulkScope::Edits);
         ~BulkUpdate();
         BulkUpdate(const BulkUpdate&) = delete;
         BulkUpdate& operator=(const BulkUpdate&) = delete;
 
       private:
         HWND window_;
+        BulkScope scope_;
     };
 
     // Raised when the user selects a node, or clicks the node that is already selected.

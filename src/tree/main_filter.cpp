@@ -120,7 +120,7 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
 
 void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& bold) {
     const bool narrowed = !bold.empty();
-    const tk::TreeView::BulkUpdate bulk(tvTree);
+    const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
     tvTree.Clear();
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         if (!kept[i] || !entries_[i].handle) { // a window that ended while the tree was live

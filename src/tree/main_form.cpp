@@ -274,10 +274,11 @@ void Main::LoadWindowTree() {
     {
         // Without redraw the tree view skips its per-node layout work and paints nothing, and
         // icons go to the image list a strip at a time.
-        const tk::TreeView::BulkUpdate bulk(tvTree);
+        const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
         const tk::ImageList::Batch batch(imlWinIcons);
         tvTree.Clear();
         imlWinIcons.Clear();
+        drawnIcon_ = nullptr; // a handle may since have been given to another icon
         entries_.clear();
         iconImages_.clear();
         filterTexts_.clear();
@@ -360,9 +361,14 @@ int Main::GetWindowIconIndex(HWND window) {
     if (!icon) {
         return kTreeLineImage;
     }
-    picWinIco.Cls();
-    DrawIconEx(picWinIco.hdc(), 0, 0, icon, imlWinIcons.ImageWidth(), imlWinIcons.ImageHeight(), 0,
-               nullptr, DI_NORMAL);
+    // Windows of one class come in runs, and the picture box still holds the icon drawn last:
+    // drawing an icon costs far more than copying it.
+    if (icon != drawnIcon_) {
+        picWinIco.Cls();
+        DrawIconEx(picWinIco.hdc(), 0, 0, icon, imlWinIcons.ImageWidth(), imlWinIcons.ImageHeight(),
+                   0, nullptr, DI_NORMAL);
+        drawnIcon_ = icon;
+    }
     return imlWinIcons.Add(picWinIco.hdc());
 }
 

@@ -175,6 +175,7 @@ class Main : public tk::Form {
     bool recordOnly_ = false;
     MainForms forms_;
     FlashRun flash_;
+    HICON drawnIcon_ = nullptr; // the icon picWinIco holds
     mAPI::Icon bigIcon_;
     mAPI::Icon smallIcon_;
 };
