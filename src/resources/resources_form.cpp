@@ -47,9 +47,6 @@ frmResources::frmResources(Main& main)
       cmdRefresh({.place = {4500, 3360, 1155, 345}, .caption = "&Update"}),
       imlTree(tk::ScaledPixels(kTreePictureWidth), tk::ScaledPixels(kTreePictureHeight)),
       imlGroup(tk::ScaledPixels(16), tk::ScaledPixels(16)), main_(main) {
-    for (int picture = 1; picture <= static_cast<int>(TreePicture::Other); ++picture) {
-        imlTree.AddPicture(DrawTreePicture(static_cast<TreePicture>(picture)));
-    }
     for (tk::Control* control : std::initializer_list<tk::Control*>{
              &Label4, &cboResMode, &Label2, &txtResName, &Label1, &txtResType, &Label3, &txtSize,
              &tvRes, &picPreviewBack, &picTemp, &cmdClose, &cmdRefresh}) {
@@ -78,6 +75,11 @@ frmResources::frmResources(Main& main)
 
 void frmResources::Form_Load() {
     main_.PlaceBesideSelection(*this);
+    if (imlTree.Count() == 0) { // drawn at the first showing, kept for the next ones
+        for (int picture = 1; picture <= static_cast<int>(TreePicture::Other); ++picture) {
+            imlTree.AddPicture(DrawTreePicture(static_cast<TreePicture>(picture)));
+        }
+    }
     tvRes.SetImageList(imlTree);
     tvGroup.SetImageList(imlGroup);
     cboResMode.AddItem("Application Instance");

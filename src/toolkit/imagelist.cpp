@@ -7,11 +7,18 @@
 namespace tk {
 
 ImageList::ImageList(int width, int height, COLORREF maskColor)
-    : width_(width), height_(height), mask_(maskColor),
-      list_(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 16, kStripImages)) {}
+    : width_(width), height_(height), mask_(maskColor) {}
+
+HIMAGELIST ImageList::Handle() const {
+    if (!list_) {
+        list_ = mAPI::ImageListHandle(
+            ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 16, kStripImages));
+    }
+    return list_.get();
+}
 
 int ImageList::Count() const {
-    return ImageList_GetImageCount(list_.get()) + pending_;
+    return (list_ ? ImageList_GetImageCount(list_.get()) : 0) + pending_;
 }
 
 int ImageList::Add(HDC source) {
@@ -41,7 +48,7 @@ void ImageList::Flush() {
     MemorySurface images(width_ * pending_, height_);
     BitBlt(images.hdc(), 0, 0, width_ * pending_, height_, strip_.hdc(), 0, 0, SRCCOPY);
     pending_ = 0;
-    ImageList_AddMasked(list_.get(), images.TakeBitmap().get(), mask_);
+    ImageList_AddMasked(Handle(), images.TakeBitmap().get(), mask_);
 }
 
 void ImageList::SetImageSize(int width, int height) {
@@ -49,12 +56,16 @@ void ImageList::SetImageSize(int width, int height) {
     width_ = width;
     height_ = height;
     strip_ = MemorySurface();
-    ImageList_SetIconSize(list_.get(), width, height);
+    if (list_) {
+        ImageList_SetIconSize(list_.get(), width, height);
+    }
 }
 
 void ImageList::Clear() {
     pending_ = 0;
-    ImageList_RemoveAll(list_.get());
+    if (list_) {
+        ImageList_RemoveAll(list_.get());
+    }
 }
 
 ImageList::Batch::Batch(ImageList& list) : list_(list) {

@@ -17,7 +17,8 @@ class ImageList {
   public:
     ImageList(int width, int height, COLORREF maskColor = ToColorRef(pictures::kTransparent));
 
-    HIMAGELIST Handle() const { return list_.get(); }
+    // The list is made when first used: a form's lists cost nothing until the form shows.
+    HIMAGELIST Handle() const;
     int ImageWidth() const { return width_; }
     int ImageHeight() const { return height_; }
     int Count() const;
@@ -51,7 +52,7 @@ class ImageList {
     int width_;
     int height_;
     COLORREF mask_;
-    mAPI::ImageListHandle list_;
+    mutable mAPI::ImageListHandle list_;
     bool batching_ = false;
     int pending_ = 0;
     MemorySurface strip_;
