@@ -273,3 +273,36 @@ TEST_F(TreeTest, AReloadKeepsTheSelectionTheExpandedNodesAndTheFirstNodeInView) 
     EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(tops[30]));
     EXPECT_TRUE(Read(tops[5]).expanded);
 }
+
+// Removing most nodes renumbers the keys behind the scenes, as a live tree's churn does: every
+// remaining node must still answer to its own key, and the place a reload keeps must name the
+// nodes that are really expanded.
+TEST_F(TreeTest, NodesKeepTheirKeysThroughRemovalsAndRenumbering) {
+    LoadMain();
+    tk::TreeView& tree = main_->tvTree;
+    tree.Clear();
+    const auto key = [](int i) { return "k" + std::to_string(i); };
+    for (int i = 0; i < 300; ++i) { // every third node a top-level parent of the next two
+        ASSERT_NE(tree.Add(i % 3 == 0 ? "" : key(i - i % 3), key(i), "node " + key(i), 1), nullptr);
+    }
+    for (int i = 3; i < 300; i += 3) {
+        if (i % 12 != 0) {
+            ASSERT_TRUE(tree.Remove(key(i))); // with its two children
+        }
+    }
+    EXPECT_EQ(tree.Count(), 75u);
+    for (int i = 0; i < 300; ++i) {
+        HTREEITEM node = tree.Find(key(i));
+        ASSERT_EQ(node != nullptr, (i - i % 3) % 12 == 0) << key(i);
+        if (node) {
+            EXPECT_EQ(tree.KeyOf(node), key(i));
+            EXPECT_EQ(tree.NodeText(node), "node " + key(i));
+        }
+    }
+    tree.SetExpanded(tree.Find("k12"), true);
+    EXPECT_TRUE(tree.SelectByKey("k13"));
+    EXPECT_EQ(tree.SelectedKey(), "k13");
+    EXPECT_EQ(tree.CurrentPlace().expanded, std::vector<std::string>{"k12"});
+    EXPECT_NE(tree.Add("", "k3", "again", 1), nullptr); // a removed key can come back
+    EXPECT_EQ(tree.KeyOf(tree.Find("k3")), "k3");
+}
