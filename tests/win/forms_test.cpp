@@ -1,5 +1,6 @@
 #include "core/handles.h"
 #include "test_windows.h"
+#include "toolkit/file_dialog.h"
 #include "toolkit/loaded_forms.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/text_controls.h"
@@ -7,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <stdexcept>
+#include <thread>
 
 using vantry::Main;
 
@@ -82,4 +85,30 @@ TEST(WindowProcedures, AHandlerThatThrowsLeavesTheProgramRunning) {
     // The picture took its new size before its handler threw.
     EXPECT_EQ(form.picture.PixelWidth(), 50);
     EXPECT_TRUE(form.Unload());
+}
+
+// The save dialog's library is loaded on first use: the real dialog must still open, and
+// cancelling it answers nothing.
+TEST(SaveDialog, TheSystemDialogOpensAndCancellingItAnswersNothing) {
+    tk::SetSaveFileHandler(nullptr);
+    std::atomic<bool> seen = false;
+    std::thread closer([&seen] {
+        for (int attempt = 0; attempt < 200 && !seen; ++attempt) {
+            Sleep(50);
+            for (HWND window = FindWindowA("#32770", nullptr); window;
+                 window = FindWindowExA(nullptr, window, "#32770", nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == GetCurrentProcessId() && IsWindowVisible(window)) {
+                    seen = true;
+                    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                    break;
+                }
+            }
+        }
+    });
+    const auto choice = tk::AskSaveFile(nullptr, {"tree.txt", {{"Text (*.txt)", "*.txt"}}, "txt"});
+    closer.join();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(choice, std::nullopt);
 }
