@@ -38,9 +38,7 @@ void PumpFor(DWORD milliseconds) {
 // The program's memory once its window is up and the figure has not moved for half a second.
 double SettledKiB(const std::string& path, const char* windowClass) {
     testwin::Process program(path, "");
-    for (int wait = 0; wait < 600 && !program.WaitForWindow(windowClass); ++wait) {
-        PumpFor(50);
-    }
+    program.WaitForWindow(windowClass);
     double last = -1;
     double now = AnonymousKiB(program.Handle());
     for (int step = 0; step < 60 && now != last; ++step) {

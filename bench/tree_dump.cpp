@@ -42,8 +42,7 @@ int main() {
     char folder[MAX_PATH] = {};
     GetTempPathA(sizeof folder, folder);
     const std::string out = std::string(folder) + "vantry-bench-dump.json";
-    const std::string program =
-        testwin::BuildFolder() + (sizeof(void*) == 8 ? "\\vantry64.exe" : "\\vantry.exe");
+    const std::string program = testwin::VantryPath();
     const double command = bench::Seconds(
         [&] { testwin::RunProgram(program, "/dump /all /json /out \"" + out + "\""); });
     DeleteFileA(out.c_str());

@@ -16,10 +16,6 @@
 
 namespace {
 
-std::string Program() {
-    return testwin::BuildFolder() + (sizeof(void*) == 8 ? "\\vantry64.exe" : "\\vantry.exe");
-}
-
 // A file name in the temporary folder, removed again at the end of the test.
 class TemporaryFile {
   public:
@@ -82,7 +78,7 @@ TEST(Dump, WritesEveryWindowThatTheEnumerationFinds) {
     HWND child = windows.Child(top, "inner");
     TemporaryFile out("vantry dump.json");
     const testwin::ProgramRun run =
-        testwin::RunProgram(Program(), "/dump /all /json /out \"" + out.Path() + "\"");
+        testwin::RunProgram(testwin::VantryPath(), "/dump /all /json /out \"" + out.Path() + "\"");
     ASSERT_EQ(run.exitCode, 0u) << run.output;
     const auto tree = nlohmann::json::parse(testwin::ReadWholeFile(out.Path()));
     std::set<std::string> dumped;
@@ -106,21 +102,21 @@ TEST(Dump, WritesEveryWindowThatTheEnumerationFinds) {
 TEST(Dump, WritesTheTreesTextToItsOutputAndAnswersWithExitCodes) {
     testwin::Windows windows;
     HWND top = windows.TopLevel("dump as text", {30, 40, 330, 240});
-    const testwin::ProgramRun text = testwin::RunProgram(Program(), "/dump");
+    const testwin::ProgramRun text = testwin::RunProgram(testwin::VantryPath(), "/dump");
     EXPECT_EQ(text.exitCode, 0u);
     EXPECT_EQ(text.output.rfind(mAPI::HexStr8(mAPI::HandleToInt(GetDesktopWindow())), 0), 0u);
     EXPECT_NE(text.output.find("\r\n  " + mAPI::HexStr8(mAPI::HandleToInt(top)) +
                                " \"dump as text\" " + testwin::kPlainClass + "\r\n"),
               std::string::npos);
 
-    const testwin::ProgramRun usage = testwin::RunProgram(Program(), "/?");
+    const testwin::ProgramRun usage = testwin::RunProgram(testwin::VantryPath(), "/?");
     EXPECT_EQ(usage.exitCode, 0u);
     EXPECT_NE(usage.output.find("/dump [/json] [/all] [/out FILE]"), std::string::npos);
-    const testwin::ProgramRun unknown = testwin::RunProgram(Program(), "/dump /fast");
+    const testwin::ProgramRun unknown = testwin::RunProgram(testwin::VantryPath(), "/dump /fast");
     EXPECT_EQ(unknown.exitCode, 2u);
     EXPECT_NE(unknown.output.find("unknown switch: /fast"), std::string::npos);
     const testwin::ProgramRun unwritable =
-        testwin::RunProgram(Program(), "/dump /out \"Z:\\no such folder\\tree.txt\"");
+        testwin::RunProgram(testwin::VantryPath(), "/dump /out \"Z:\\no such folder\\tree.txt\"");
     EXPECT_EQ(unwritable.exitCode, 1u);
     EXPECT_NE(unwritable.output.find("Cannot write Z:\\no such folder\\tree.txt"),
               std::string::npos);

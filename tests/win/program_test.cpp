@@ -5,8 +5,7 @@
 // The shipped program itself, as a user starts it: its main window shows, and closing it ends
 // the program with exit code 0.
 TEST(Program, StartsShowsItsMainWindowAndEndsWhenClosed) {
-    const char* name = sizeof(void*) == 8 ? "\\vantry64.exe" : "\\vantry.exe";
-    testwin::Process program(testwin::BuildFolder() + name, "");
+    testwin::Process program(testwin::VantryPath(), "");
     HWND main = program.WaitForWindow("Vantry.Form");
     ASSERT_NE(main, nullptr);
     char caption[64] = {};
