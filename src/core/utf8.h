@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,5 +23,8 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t maxChars);
 
 // UTF-16 text (as resources hold it) in UTF-8; a surrogate without its pair becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+
+// Little-endian bytes as UTF-16 code units; a trailing odd byte is left out.
+std::u16string Utf16Units(std::span<const std::uint8_t> bytes);
 
 } // namespace mAPI

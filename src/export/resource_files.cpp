@@ -59,6 +59,7 @@ std::optional<ImageShape> ShapeOf(std::span<const std::uint8_t> image) {
 struct FileImage {
     std::uint8_t width = 0;
     std::uint8_t height = 0;
+    std::uint8_t colours = 0; // 0 for 256 and more
     std::uint32_t planesOrHotX = 0;
     std::uint32_t bitsOrHotY = 0;
     std::span<const std::uint8_t> data;
@@ -73,7 +74,7 @@ Bytes WriteIconLikeFile(bool cursor, const std::vector<FileImage>& images) {
     for (const FileImage& image : images) {
         file.push_back(image.width);
         file.push_back(image.height);
-        file.push_back(0); // colour count: the image's own header says
+        file.push_back(image.colours);
         file.push_back(0);
         Put16(file, image.planesOrHotX);
         Put16(file, image.bitsOrHotY);
@@ -93,7 +94,7 @@ std::optional<FileImage> CursorImage(std::span<const std::uint8_t> data, std::ui
     if (data.size() < 4) {
         return std::nullopt;
     }
-    return FileImage{SizeByte(width), SizeByte(height), Get16(data, 0), Get16(data, 2),
+    return FileImage{SizeByte(width), SizeByte(height), 0, Get16(data, 0), Get16(data, 2),
                      data.subspan(4)};
 }
 
@@ -165,7 +166,8 @@ GroupFile(std::span<const std::uint8_t> directory, bool cursor,
             }
             images.push_back(*shaped);
         } else {
-            images.push_back({entry[0], entry[1], Get16(entry, 4), Get16(entry, 6), data.back()});
+            images.push_back(
+                {entry[0], entry[1], entry[2], Get16(entry, 4), Get16(entry, 6), data.back()});
         }
     }
     return WriteIconLikeFile(cursor, images);
@@ -180,7 +182,10 @@ std::optional<Bytes> SingleImageFile(std::span<const std::uint8_t> image, bool c
         const auto shaped = CursorImage(image, shape->width, shape->height);
         return shaped ? std::optional(WriteIconLikeFile(true, {*shaped})) : std::nullopt;
     }
-    return WriteIconLikeFile(false, {{SizeByte(shape->width), SizeByte(shape->height),
+    // A lone image has no directory: its colour count follows from its bits, as icon
+    // directories give it.
+    const auto colours = static_cast<std::uint8_t>(shape->bits < 8 ? 1u << shape->bits : 0);
+    return WriteIconLikeFile(false, {{SizeByte(shape->width), SizeByte(shape->height), colours,
                                       shape->planes, shape->bits, image}});
 }
 
@@ -200,10 +205,7 @@ std::optional<std::string> StringBlockText(std::uint16_t block,
         if (at + length * 2 > data.size()) {
             return std::nullopt;
         }
-        std::u16string units(length, u'\0');
-        for (std::size_t u = 0; u < length; ++u) {
-            units[u] = static_cast<char16_t>(Get16(data, at + u * 2));
-        }
+        const std::u16string units = mAPI::Utf16Units(data.subspan(at, length * 2));
         at += length * 2;
         if (length == 0) {
             continue;
@@ -247,6 +249,7 @@ std::optional<IconFileDirectory> ReadIconFile(std::span<const std::uint8_t> file
         const auto entry = file.subspan(kDirectoryHeader + kFileEntry * i, kFileEntry);
         const IconFileEntry read{entry[0] == 0 ? 256 : entry[0],
                                  entry[1] == 0 ? 256 : entry[1],
+                                 entry[2],
                                  static_cast<int>(Get16(entry, 4)),
                                  static_cast<int>(Get16(entry, 6)),
                                  Get32(entry, 8),

@@ -36,6 +36,7 @@ std::optional<std::string> StringBlockText(std::uint16_t block, std::span<const 
 struct IconFileEntry {
     int width = 0; // 256 for the 0 of the file
     int height = 0;
+    int colours = 0; // 0 for 256 and more
     int planesOrHotX = 0;
     int bitsOrHotY = 0;
     std::uint32_t size = 0;

@@ -27,7 +27,8 @@ struct WindowRecord {
 };
 
 // One line per window, as the tree shows it (caption cut as the tree cuts it), indented by two
-// spaces a level; CRLF line ends, UTF-8.
+// spaces a level; CRLF line ends, UTF-8. Control characters of captions and class names are
+// written as spaces.
 std::string TreeText(const WindowRecord& root);
 
 // Nested objects, two spaces of indent, UTF-8; a byte sequence that is no UTF-8 becomes U+FFFD.

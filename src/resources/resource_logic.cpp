@@ -1,6 +1,7 @@
 #include "resources/resource_logic.h"
 
 #include "core/mapi.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -80,14 +81,11 @@ std::optional<std::uint16_t> ResourceNumber(std::string_view text) {
 }
 
 std::string BytesToText(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const std::uint8_t byte : bytes) {
-        if (byte >= 32 || byte == 8 || byte == 9 || byte == 10 || byte == 13) {
-            text += static_cast<char>(byte);
-        }
-    }
-    return text;
+    std::u16string units = mAPI::Utf16Units(bytes);
+    std::erase_if(units, [](char16_t unit) {
+        return unit < 32 && unit != 8 && unit != 9 && unit != 10 && unit != 13;
+    });
+    return mAPI::Utf16ToUtf8(units);
 }
 
 std::optional<std::vector<IconGroupEntry>> ParseIconGroup(std::span<const std::uint8_t> bytes) {

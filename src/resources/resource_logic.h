@@ -35,7 +35,8 @@ std::optional<NameKeyParts> SplitNameKey(std::string_view key);
 // number; any other text names it by string.
 std::optional<std::uint16_t> ResourceNumber(std::string_view text);
 
-// Keeps bytes of 32 and more and 8, 9, 10, 13; drops the rest.
+// The bytes read as UTF-16 units (a string block's length words among them), keeping units of 32
+// and more and 8, 9, 10, 13, in UTF-8.
 std::string BytesToText(std::span<const std::uint8_t> bytes);
 
 struct IconGroupEntry {

@@ -56,7 +56,12 @@ frmFindWindow::frmFindWindow(Main& main)
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     chkHideApp.Click = [this] { chkHideApp_Click(); };
-    txtHandle.KeyPress = [this](char key) { return FilterHandleKey(key, txtHandle.Text()); };
+    txtHandle.KeyPress = [this](wchar_t key) -> std::optional<wchar_t> {
+        // A handle's text is ASCII: no other character is a digit, "h" or Backspace.
+        const auto kept =
+            key < 0x80 ? FilterHandleKey(static_cast<char>(key), txtHandle.Text()) : std::nullopt;
+        return kept ? std::optional<wchar_t>(*kept) : std::nullopt;
+    };
     txtHandle.LostFocus = [this] { txtHandle_LostFocus(); };
     for (tk::TextBox* box : {&txtHandle, &txtWinText, &txtClassName}) {
         box->GotFocus = [box] { SelectAllText(*box); };

@@ -34,17 +34,19 @@ bool TranslateFormAccelerators(MSG& message) {
     if (form->RunShortcut(message)) {
         return true;
     }
-    if (form->UsesDialogKeys() && IsDialogMessageA(form->hWnd(), &message)) {
+    if (form->UsesDialogKeys() && IsDialogMessageW(form->hWnd(), &message)) {
         return true;
     }
     return form->Accelerators() &&
-           TranslateAcceleratorA(form->hWnd(), form->Accelerators(), &message) != 0;
+           TranslateAcceleratorW(form->hWnd(), form->Accelerators(), &message) != 0;
 }
 
+// Messages are taken and dispatched as Unicode, so that a typed character of any script reaches
+// a Unicode box whole; ANSI windows get theirs converted by the system as before.
 void Dispatch(MSG& message) {
     if (!TranslateFormAccelerators(message)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
@@ -195,7 +197,7 @@ bool ForwardToForm(HWND container, UINT message, WPARAM wParam, LPARAM lParam, L
 
 void DoEvents() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
@@ -207,7 +209,7 @@ void DoEvents() {
 void RunMessageLoop(const std::function<bool()>& done) {
     MSG message;
     while (!done()) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             if (got == 0) {
                 PostQuitMessage(static_cast<int>(message.wParam));

@@ -6,6 +6,27 @@
 
 namespace tk {
 
+namespace {
+
+// About a fifth of a second in all: long enough for another program's copy or paste, short
+// enough not to be felt.
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kOpenPause = 20;
+
+bool OpenClipboardBriefly(HWND owner) {
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (attempt > 0) {
+            Sleep(kOpenPause);
+        }
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 bool CopyText(HWND owner, std::string_view text) {
     // The program's text is in the process code page (UTF-8 where the manifest is honoured).
     const std::wstring wide = mAPI::Widen(text, CP_ACP);
@@ -17,8 +38,9 @@ bool CopyText(HWND owner, std::string_view text) {
         std::memcpy(data, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
         GlobalUnlock(memory);
     }
-    if (!OpenClipboard(owner)) {
+    if (!OpenClipboardBriefly(owner)) {
         GlobalFree(memory);
+        MessageBeep(MB_OK);
         return false;
     }
     EmptyClipboard();

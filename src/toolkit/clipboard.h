@@ -7,7 +7,8 @@
 
 namespace tk {
 
-// False when the clipboard could not be had.
+// Another program may hold the clipboard for a moment, so the copy tries again briefly; when it
+// still cannot have it, it beeps and answers false.
 bool CopyText(HWND owner, std::string_view text);
 
 } // namespace tk

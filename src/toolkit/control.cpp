@@ -1,24 +1,42 @@
 #include "toolkit/control.h"
 
 #include "core/guarded.h"
+#include "core/mapi_win.h"
 
 #include "toolkit/app.h"
 #include "toolkit/form.h"
 
 namespace tk {
 
+namespace {
+
+// A Unicode window's procedures are set and called as Unicode, so that its messages reach them
+// unconverted.
+WNDPROC SetProcedure(HWND window, WNDPROC procedure) {
+    const auto value = reinterpret_cast<LONG_PTR>(procedure);
+    return reinterpret_cast<WNDPROC>(IsWindowUnicode(window)
+                                         ? SetWindowLongPtrW(window, GWLP_WNDPROC, value)
+                                         : SetWindowLongPtrA(window, GWLP_WNDPROC, value));
+}
+
+LRESULT CallProcedure(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return IsWindowUnicode(window) ? CallWindowProcW(procedure, window, message, wParam, lParam)
+                                   : CallWindowProcA(procedure, window, message, wParam, lParam);
+}
+
+} // namespace
+
 Control::~Control() {
     if (hwnd_ && originalProc_ && IsWindow(hwnd_)) {
         // The window may outlive us by a moment; it must not call back into a dead object.
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        SetProcedure(hwnd_, originalProc_);
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     }
 }
 
 void Control::SubclassWindow() {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    originalProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc)));
+    originalProc_ = SetProcedure(hwnd_, &Control::SubclassProc);
 }
 
 bool Control::SubclassMessage(UINT, WPARAM, LPARAM, LRESULT&) {
@@ -26,22 +44,23 @@ bool Control::SubclassMessage(UINT, WPARAM, LPARAM, LRESULT&) {
 }
 
 LRESULT Control::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
+    return CallProcedure(originalProc_, hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* control = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!control || control->hwnd_ != window) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return IsWindowUnicode(window) ? DefWindowProcW(window, message, wParam, lParam)
+                                       : DefWindowProcA(window, message, wParam, lParam);
     }
     const WNDPROC original = control->originalProc_;
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        SetProcedure(window, original);
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         control->originalProc_ = nullptr;
-        return CallWindowProcA(original, window, message, wParam, lParam);
+        return CallProcedure(original, window, message, wParam, lParam);
     }
-    const auto passOn = [&] { return CallWindowProcA(original, window, message, wParam, lParam); };
+    const auto passOn = [&] { return CallProcedure(original, window, message, wParam, lParam); };
     return mAPI::Guarded(
         [&] {
             LRESULT result = 0;
@@ -129,11 +148,18 @@ HBRUSH Control::OnColor(HDC) {
 }
 
 HWND Control::CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle,
-                          const char* text) {
-    hwnd_ = CreateWindowExA(
-        exStyle, className, text, WS_CHILD | style, ToPixels(design_.left), ToPixels(design_.top),
-        ToPixels(design_.width), ToPixels(design_.height),
-        container_ ? container_->hWnd() : parent.hWnd(), nullptr, Instance(), nullptr);
+                          const char* text, Chars chars) {
+    const int left = ToPixels(design_.left);
+    const int top = ToPixels(design_.top);
+    const int width = ToPixels(design_.width);
+    const int height = ToPixels(design_.height);
+    HWND owner = container_ ? container_->hWnd() : parent.hWnd();
+    hwnd_ = chars == Chars::Unicode
+                ? CreateWindowExW(exStyle, mAPI::Widen(className, CP_ACP).c_str(),
+                                  mAPI::Widen(text, CP_ACP).c_str(), WS_CHILD | style, left, top,
+                                  width, height, owner, nullptr, Instance(), nullptr)
+                : CreateWindowExA(exStyle, className, text, WS_CHILD | style, left, top, width,
+                                  height, owner, nullptr, Instance(), nullptr);
     if (ownFont_ && !font_) {
         font_ = CreateFont(fontDesc_);
     }

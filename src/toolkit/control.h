@@ -69,8 +69,11 @@ class Control {
     virtual bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // A Unicode window takes typed characters of every script; an ANSI one gets them narrowed
+    // to the code page.
+    enum class Chars { Ansi, Unicode };
     HWND CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle = 0,
-                     const char* text = "");
+                     const char* text = "", Chars chars = Chars::Ansi);
     const TwipsRect& Design() const { return design_; }
 
   private:

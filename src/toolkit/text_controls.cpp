@@ -20,7 +20,7 @@ void TextBox::Create(Form& parent) {
     const DWORD lines = multiLine_ ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
     HWND window =
         CreateChild(parent, "EDIT", WS_VISIBLE | WS_TABSTOP | lines | (locked_ ? ES_READONLY : 0),
-                    WS_EX_CLIENTEDGE);
+                    WS_EX_CLIENTEDGE, "", Chars::Unicode);
     underline_ = false; // a new window starts with the plain font
     if (maxLength_ > 0) {
         SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
@@ -39,8 +39,8 @@ bool TextBox::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
             return true;
         }
         if (KeyPress) {
-            const auto key = KeyPress(static_cast<char>(wParam));
-            result = key ? CallOriginal(message, static_cast<unsigned char>(*key), lParam) : 0;
+            const auto key = KeyPress(static_cast<wchar_t>(wParam));
+            result = key ? CallOriginal(message, static_cast<WPARAM>(*key), lParam) : 0;
             return true;
         }
         return false;

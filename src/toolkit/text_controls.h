@@ -43,8 +43,9 @@ class TextBox : public Control {
     // The text changed, by the user or by code.
     std::function<void()> Change;
 
-    // Gets each typed character first: return it (changed or not) to let it in, or nullopt.
-    std::function<std::optional<char>(char)> KeyPress;
+    // Gets each typed UTF-16 unit first (a character beyond the basic plane comes as two):
+    // return it (changed or not) to let it in, or nullopt.
+    std::function<std::optional<wchar_t>(wchar_t)> KeyPress;
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
 

@@ -53,16 +53,26 @@ void TreeView::SetImageList(const ImageList& images) {
 }
 
 std::string TreeView::NodeText(HTREEITEM node) const {
-    char text[1024] = {};
-    TVITEMA item{};
-    item.mask = TVIF_TEXT;
-    item.hItem = node;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    if (!node || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
-        return {};
+    // The control answers with as much as the buffer holds, so a text that fills it is read
+    // again into a larger one: a node holds a caption of 1,024 characters and more besides.
+    std::wstring text(512, L'\0');
+    while (node) {
+        TVITEMW item{};
+        item.mask = TVIF_TEXT;
+        item.hItem = node;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        if (!SendMessageW(hWnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) {
+            return {};
+        }
+        const std::size_t length = wcsnlen(text.c_str(), text.size());
+        if (length + 1 < text.size()) {
+            text.resize(length);
+            return mAPI::Narrow(text, CP_ACP);
+        }
+        text.assign(text.size() * 2, L'\0');
     }
-    return text;
+    return {};
 }
 
 HTREEITEM TreeView::Add(std::string_view relativeKey, std::string_view key, const std::string& text,

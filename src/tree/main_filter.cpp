@@ -37,12 +37,12 @@ void Main::PlaceFilterBox() {
 }
 
 void Main::ShowWindowCount() {
-    txtFilter.SetCueText("Filter " + GroupedCount(entries_.size()) + " windows");
+    txtFilter.SetCueText(FilterCueText(entries_.size(), GroupedCount(entries_.size())));
 }
 
-std::optional<char> Main::txtFilter_KeyPress(char key) {
+std::optional<wchar_t> Main::txtFilter_KeyPress(wchar_t key) {
     switch (key) {
-    case '\r':
+    case L'\r':
         SelectMatch(true);
         return std::nullopt;
     case 0x1B: // Escape: the whole tree again
@@ -61,8 +61,7 @@ void Main::ApplyFilter() {
         if (filterTexts_.empty()) {
             return; // the tree is whole already
         }
-        auto place = placeBeforeFilter_ ? *placeBeforeFilter_ : tvTree.CurrentPlace();
-        place.selected = tvTree.SelectedKey(); // the selection made while filtering stays
+        const auto place = placeBeforeFilter_ ? *placeBeforeFilter_ : tvTree.CurrentPlace();
         placeBeforeFilter_.reset();
         ShowEntries(std::vector<bool>(entries_.size(), true), {});
         tvTree.RestorePlace(place);
@@ -79,7 +78,6 @@ void Main::ApplyFilter() {
             filterTexts_.push_back(tvTree.NodeText(tvTree.Find(WindowKey(entry.handle))));
         }
     }
-    const auto selected = tvTree.SelectedKey();
     matches_ = MatchingEntries(text);
     std::vector<int> parents;
     parents.reserve(entries_.size());
@@ -87,8 +85,8 @@ void Main::ApplyFilter() {
         parents.push_back(entry.parent);
     }
     ShowEntries(KeptWithAncestors(parents, matches_), matches_);
-    if (selected) {
-        tvTree.SelectByKey(*selected);
+    if (placeBeforeFilter_->selected) {
+        tvTree.SelectByKey(*placeBeforeFilter_->selected);
     }
     const auto count = static_cast<std::size_t>(std::count(matches_.begin(), matches_.end(), true));
     lblFilterCount.SetCaption(GroupedCount(count) + " of " + GroupedCount(entries_.size()));
@@ -105,6 +103,8 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
             processIds_.push_back(processId);
         }
     }
+    // The program's own filter box holds the typed text as its caption: never a match.
+    const std::int32_t ownBox = mAPI::HandleToInt(txtFilter.hWnd());
     std::vector<bool> matches(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const std::uint32_t processId = processIds_[i];
@@ -112,8 +112,8 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
         if (found == executables_.end()) {
             found = executables_.emplace(processId, mAPI::GetExePath(processId)).first;
         }
-        matches[i] =
-            entries_[i].handle && MatchesFilter(text, {filterTexts_[i], processId, found->second});
+        matches[i] = entries_[i].handle && entries_[i].handle != ownBox &&
+                     MatchesFilter(text, {filterTexts_[i], processId, found->second});
     }
     return matches;
 }

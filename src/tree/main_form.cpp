@@ -92,7 +92,7 @@ Main::Main()
     tvTree.NodeClick = [this] { tvTree_NodeClick(); };
     tvTree.DblClick = [this] { tvTree_DblClick(); };
     txtFilter.Change = [this] { ApplyFilter(); };
-    txtFilter.KeyPress = [this](char key) { return txtFilter_KeyPress(key); };
+    txtFilter.KeyPress = [this](wchar_t key) { return txtFilter_KeyPress(key); };
     AddShortcut({'F', true}, [this] { SetFocus(txtFilter.hWnd()); });
     AddShortcut({VK_F3}, [this] { SelectMatch(true); });
     AddShortcut({VK_F3, false, true}, [this] { SelectMatch(false); });
@@ -223,6 +223,9 @@ void Main::tbrCommands_ButtonClick(const std::string& key) {
 }
 
 void Main::tvTree_NodeClick() {
+    if (placeBeforeFilter_) {
+        placeBeforeFilter_->selected = tvTree.SelectedKey(); // the user's choice while filtering
+    }
     if (IsLoadedForm(forms_.properties)) {
         forms_.properties->DoRefresh();
     }
@@ -280,6 +283,7 @@ void Main::LoadWindowTree() {
         imlWinIcons.Clear();
         drawnIcon_ = nullptr; // a handle may since have been given to another icon
         entries_.clear();
+        entryIndex_.Clear();
         iconImages_.clear();
         filterTexts_.clear();
         processIds_.clear();
@@ -309,11 +313,11 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
     if (!window) {
         return;
     }
-    std::string key = KeyOf(window);
     // A window re-parented during the walk can be met again; its first place stands.
-    if (recordOnly_ ? EntryOf(window) >= 0 : tvTree.Exists(key)) {
+    if (EntryOf(window) >= 0) {
         return;
     }
+    std::string key = KeyOf(window);
     const bool root = parentEntry < 0;
     if (!root && mnuOnlyVisible.Checked() && !mAPI::IsVisibleOnScreen(window)) {
         return;
@@ -338,6 +342,8 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
         iconImages_.emplace(entries_.size(), image);
     }
     entries_.push_back({mAPI::HandleToInt(window), parentEntry});
+    entryIndex_.Add(entries_.back().handle, static_cast<HandleIndex::Entry>(entries_.size() - 1),
+                    [this](HandleIndex::Entry entry) { return entries_[entry].handle; });
     AddChildWindows(static_cast<int>(entries_.size()) - 1, window);
 }
 

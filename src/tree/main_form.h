@@ -3,6 +3,7 @@
 
 #include "core/handles.h"
 #include "core/mapi_win.h"
+#include "model/handle_index.h"
 #include "toolkit/app.h"
 #include "toolkit/form.h"
 #include "toolkit/imagelist.h"
@@ -131,6 +132,8 @@ class Main : public tk::Form {
                                     LONG child, DWORD thread, DWORD time);
     bool ApplyLiveEvent(DWORD event, HWND window);
     bool SweepLive(ULONGLONG deadline);
+    // Windows below the entry's that the tree lacks: their creation may not have been reported.
+    bool AddUnlistedChildren(std::size_t entry);
     int EntryOf(HWND window) const;
     bool RemoveLiveWindow(HWND window);
     bool HideLiveWindow(HWND window);
@@ -150,7 +153,7 @@ class Main : public tk::Form {
     int ImageOf(std::size_t entry) const;
     void PlaceFilterBox();
     void ShowWindowCount();
-    std::optional<char> txtFilter_KeyPress(char key);
+    std::optional<wchar_t> txtFilter_KeyPress(wchar_t key);
     void ApplyFilter();
     std::vector<bool> MatchingEntries(const std::string& text);
     void ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& bold);
@@ -158,6 +161,7 @@ class Main : public tk::Form {
 
     // The windows of the last load, in walk order, as the filter narrows them.
     std::deque<WindowEntry> entries_;
+    HandleIndex entryIndex_; // entries_ by handle
     std::unordered_map<std::size_t, int> iconImages_; // by entry, for windows with an icon
     std::vector<bool> matches_;
     // The entries' node texts, read from the whole tree at the first keystroke and kept only
@@ -165,6 +169,8 @@ class Main : public tk::Form {
     std::vector<std::string> filterTexts_;
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
     std::unordered_map<std::uint32_t, std::string> executables_;
+    // Where the user was when the filter began; its selection follows the user's choices while
+    // the filter narrows the tree, and comes back when the filter ends.
     std::optional<tk::TreeView::Place> placeBeforeFilter_;
     mAPI::WinEventHook liveHook_;
     std::deque<std::pair<DWORD, HWND>> liveEvents_; // gathered by the hook, applied by the timer

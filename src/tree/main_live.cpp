@@ -98,18 +98,22 @@ bool Main::SweepLive(ULONGLONG deadline) {
          k < std::min(kSweepSlice, entries_.size()) && GetTickCount64() < deadline; ++k) {
         const std::size_t i = sweepAt_++ % entries_.size();
         const WindowEntry& entry = entries_[i];
-        if (!entry.handle || entry.parent < 0) {
+        if (!entry.handle) {
             continue;
         }
         HWND window = entry.Window();
-        if (!IsWindow(window) || (onlyVisible && !mAPI::IsVisibleOnScreen(window))) {
+        if (entry.parent < 0) { // the desktop: only its new windows
+        } else if (!IsWindow(window) || (onlyVisible && !mAPI::IsVisibleOnScreen(window))) {
             changed = HideLiveWindow(window) || changed;
+            continue;
         } else if (GetAncestor(window, GA_PARENT) !=
                    entries_[static_cast<std::size_t>(entry.parent)].Window()) {
             changed = ApplyLiveEvent(EVENT_OBJECT_PARENTCHANGE, window) || changed;
+            continue;
         } else if (GetWindowDisplayText(window) != ShownText(i)) {
             changed = ApplyLiveEvent(EVENT_OBJECT_NAMECHANGE, window) || changed;
         }
+        changed = AddUnlistedChildren(i) || changed;
     }
     // A copy: adding a window takes it off the watch.
     for (HWND window : std::vector<HWND>(watched_.begin(), watched_.end())) {
@@ -119,6 +123,18 @@ bool Main::SweepLive(ULONGLONG deadline) {
             changed = AddLiveWindow(window) || changed;
         }
     }
+    return changed;
+}
+
+bool Main::AddUnlistedChildren(std::size_t entry) {
+    bool changed = false;
+    const bool onlyVisible = mnuOnlyVisible.Checked();
+    mAPI::ForEachChildWindow(entries_[entry].Window(), [&](HWND child) {
+        // A hidden window waits until it shows; the sweep meets it again then.
+        if (EntryOf(child) < 0 && (!onlyVisible || mAPI::IsVisibleOnScreen(child))) {
+            changed = AddLiveWindow(child) || changed;
+        }
+    });
     return changed;
 }
 
@@ -160,10 +176,9 @@ bool Main::ApplyLiveEvent(DWORD event, HWND window) {
 }
 
 int Main::EntryOf(HWND window) const {
-    const auto found =
-        std::find_if(entries_.begin(), entries_.end(),
-                     [window](const WindowEntry& entry) { return entry.Window() == window; });
-    return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+    const auto found = entryIndex_.Find(
+        mAPI::HandleToInt(window), [this](HandleIndex::Entry entry) { return entries_[entry].handle; });
+    return found ? static_cast<int>(*found) : -1;
 }
 
 bool Main::RemoveLiveWindow(HWND window) {

@@ -48,4 +48,8 @@ std::vector<bool> KeptWithAncestors(const std::vector<int>& parents,
     return kept;
 }
 
+std::string FilterCueText(std::size_t windowCount, std::string_view groupedCount) {
+    return "Filter " + std::string(groupedCount) + (windowCount == 1 ? " window" : " windows");
+}
+
 } // namespace vantry

@@ -27,4 +27,8 @@ bool MatchesFilter(std::string_view text, const FilterSubject& subject);
 std::vector<bool> KeptWithAncestors(const std::vector<int>& parents,
                                     const std::vector<bool>& matches);
 
+// The empty box's cue: "Filter 1,234 windows", "Filter 1 window"; groupedCount is the count as
+// the user's locale writes it.
+std::string FilterCueText(std::size_t windowCount, std::string_view groupedCount);
+
 } // namespace vantry

@@ -69,7 +69,7 @@ WindowRecord Sample() {
     root.className = "#32769";
     WindowRecord child;
     child.handle = static_cast<std::int32_t>(0x80000010u);
-    child.caption = "Say \"hi\"\t\\ \x01 \u6D4B\u8BD5";
+    child.caption = "Say \"hi\"\t\\ \x01 \u6D4B\u8BD5\r\nline 2";
     child.className = "Edit";
     child.rect = {-8, 10, 300, 200};
     child.clientRect = {0, 0, 292, 182};
@@ -82,7 +82,7 @@ WindowRecord Sample() {
     WindowRecord grandchild;
     grandchild.handle = 3;
     grandchild.caption = std::string(2000, 'x');
-    grandchild.className = "Static";
+    grandchild.className = "Sta\ntic";
     child.children.push_back(grandchild);
     root.children.push_back(child);
     return root;
@@ -90,12 +90,13 @@ WindowRecord Sample() {
 
 } // namespace
 
-TEST(TreeText, IndentsTheTreesOwnLines) {
+TEST(TreeText, IndentsTheTreesOwnLinesOneWindowALine) {
     const std::string text = TreeText(Sample());
+    // Control characters of captions and classes are spaces: a line break cannot split a line.
     const std::string expected = "00010020 \"\" #32769 (Desktop)\r\n"
-                                 "  80000010 \"Say \"hi\"\t\\ \x01 \u6D4B\u8BD5\" Edit\r\n"
+                                 "  80000010 \"Say \"hi\" \\   \u6D4B\u8BD5  line 2\" Edit\r\n"
                                  "    00000003 \"" +
-                                 std::string(1024, 'x') + "\" Static\r\n";
+                                 std::string(1024, 'x') + "\" Sta tic\r\n";
     EXPECT_EQ(text, expected);
 }
 
@@ -103,13 +104,13 @@ TEST(TreeJson, HoldsEveryValueAndEscapesWhatJsonMust) {
     const std::string text = TreeJson(Sample());
     // Quotes, backslashes and control characters are escaped; other text stays UTF-8.
     EXPECT_NE(text.find(R"("Say \"hi\"\t\\ \u0001 )"
-                        "\u6D4B\u8BD5\""),
+                        "\u6D4B\u8BD5\\r\\nline 2\""),
               std::string::npos);
     const auto json = nlohmann::json::parse(text);
     EXPECT_EQ(json["handle"], "00010020");
     const auto& edit = json["children"][0];
     EXPECT_EQ(edit["handle"], "80000010");
-    EXPECT_EQ(edit["caption"], "Say \"hi\"\t\\ \x01 \u6D4B\u8BD5");
+    EXPECT_EQ(edit["caption"], "Say \"hi\"\t\\ \x01 \u6D4B\u8BD5\r\nline 2");
     EXPECT_EQ(edit["class"], "Edit");
     EXPECT_EQ(edit["rect"]["left"], -8);
     EXPECT_EQ(edit["clientRect"]["right"], 292);
@@ -200,7 +201,7 @@ TEST(GroupFile, RebuildsTheDirectoryWithOffsetsAndReadsBack) {
         return found == images.end() ? std::nullopt : std::optional(found->second);
     };
     const Bytes group =
-        Group(1, {{16 | 16 << 8, 0, 1, 4, 1}, {32 | 32 << 8, 0, 1, 32, 2}, {0, 0, 1, 32, 3}});
+        Group(1, {{16 | 16 << 8, 16, 1, 4, 1}, {32 | 32 << 8, 0, 1, 32, 2}, {0, 0, 1, 32, 3}});
     const auto file = GroupFile(group, false, lookup);
     ASSERT_TRUE(file);
     const auto read = ReadIconFile(*file);
@@ -208,6 +209,8 @@ TEST(GroupFile, RebuildsTheDirectoryWithOffsetsAndReadsBack) {
     EXPECT_FALSE(read->cursor);
     ASSERT_EQ(read->entries.size(), 3u);
     EXPECT_EQ(read->entries[0].width, 16);
+    EXPECT_EQ(read->entries[0].colours, 16); // as the group gives it
+    EXPECT_EQ(read->entries[1].colours, 0);
     EXPECT_EQ(read->entries[1].bitsOrHotY, 32);
     EXPECT_EQ(read->entries[2].width, 256); // the PNG image, as it is
     for (std::size_t i = 0; i < 3; ++i) {
@@ -250,6 +253,8 @@ TEST(GroupFile, ACursorKeepsItsHotSpotInTheDirectory) {
     const auto icon = SingleImageFile(dib, false);
     ASSERT_TRUE(icon);
     EXPECT_EQ(ReadIconFile(*icon)->entries[0].height, 4);
+    EXPECT_EQ(ReadIconFile(*icon)->entries[0].colours, 2); // one bit a pixel
+    EXPECT_EQ(ReadIconFile(*SingleImageFile(Dib(8, 0, 16), false))->entries[0].colours, 0);
     EXPECT_FALSE(SingleImageFile(Bytes(10, 0), false));
 }
 

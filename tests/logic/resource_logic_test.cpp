@@ -83,9 +83,33 @@ TEST(BytesToText, KeepsPrintableBytesAndTheFourControls) {
     const std::vector<std::uint8_t> block{5,   0, 'H', 0, 'e', 0, 'l', 0, 'l', 0, 'o', 0, 5, 0,
                                           'W', 0, 'o', 0, 'r', 0, 'l', 0, 'd', 0, 0,   0};
     EXPECT_EQ(BytesToText(block), "HelloWorld");
-    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{65, 0, 'x'}), "Ax");
-    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{10, 9, 13, 8, 7, 0, 31, 0xE9}), "\n\t\r\b\xE9");
+    // A length word is a unit like any other: 65 shows as "A", 10, 9 and 13 as their controls.
+    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{65, 0, 'x', 0}), "Ax");
+    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{10, 0, 9, 0, 13, 0, 8, 0, 7, 0, 31, 0, 0xE9, 0}),
+              "\n\t\r\b\xC3\xA9");
+    // A trailing odd byte is no unit.
+    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{'o', 0, 'k', 0, 'x'}), "ok");
+    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{'x'}), "");
     EXPECT_EQ(BytesToText({}), "");
+}
+
+TEST(BytesToText, ShowsEveryScriptAsItsCharacters) {
+    const auto block = [](std::u16string_view text) {
+        std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(text.size()), 0};
+        for (const char16_t unit : text) {
+            bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+            bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+        }
+        return bytes;
+    };
+    // The length word 5 (below 32) drops out.
+    EXPECT_EQ(BytesToText(block(u"Gr\u00FC\u00DFe")), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(BytesToText(block(u"\u041F\u0440\u0438\u0432\u0435\u0442")),
+              "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
+    EXPECT_EQ(BytesToText(block(u"\u6587\u5B57")), "\xE6\x96\x87\xE5\xAD\x97");
+    // An emoji is a surrogate pair; a pair cut by the block's end is a replacement character.
+    EXPECT_EQ(BytesToText(block(u"\U0001F600")), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{1, 0, 0x3D, 0xD8}), "\xEF\xBF\xBD");
 }
 
 TEST(IconGroupDirectory, ReadsEntriesAndTheirCells) {

@@ -32,3 +32,10 @@ TEST(KeptWithAncestors, KeepsEveryAncestorOfAMatchAndNothingElse) {
     EXPECT_EQ(KeptWithAncestors({-1, 2, 0}, {false, true, false}),
               (std::vector<bool>{false, true, false}));
 }
+
+TEST(FilterCueText, TheNounFollowsTheCount) {
+    EXPECT_EQ(FilterCueText(1, "1"), "Filter 1 window");
+    EXPECT_EQ(FilterCueText(0, "0"), "Filter 0 windows");
+    EXPECT_EQ(FilterCueText(2, "2"), "Filter 2 windows");
+    EXPECT_EQ(FilterCueText(12345, "12,345"), "Filter 12,345 windows");
+}
