@@ -34,8 +34,7 @@ class HandleIndex {
     }
 
     // Adds an entry whose handle no other live entry holds.
-    template <class HandleOf>
-    void Add(std::int32_t handle, Entry entry, const HandleOf& handleOf) {
+    template <class HandleOf> void Add(std::int32_t handle, Entry entry, const HandleOf& handleOf) {
         if ((used_ + 1) * 4 > table_.size() * 3) {
             Rebuild(handleOf);
         }
@@ -68,8 +67,7 @@ class HandleIndex {
     }
 
     // Sized for the entries that still hold a handle, with room to grow.
-    template <class HandleOf>
-    void Rebuild(const HandleOf& handleOf) {
+    template <class HandleOf> void Rebuild(const HandleOf& handleOf) {
         std::vector<std::pair<std::int32_t, Entry>> live;
         for (const std::uint32_t held : table_) {
             if (held != kEmpty && handleOf(held) != 0) {

@@ -76,9 +76,12 @@ class TreeView : public Control {
         BulkUpdate& operator=(const BulkUpdate&) = delete;
 
       private:
-        HWND window_;
+        TreeView& tree_;
         BulkScope scope_;
     };
+    // True while a refill keeps the window from drawing: it then reports itself hidden,
+    // although the user still sees it.
+    bool HiddenForRefill() const { return hiddenForRefill_; }
 
     // Raised when the user selects a node, or clicks the node that is already selected.
     std::function<void()> NodeClick;
@@ -102,6 +105,7 @@ class TreeView : public Control {
     KeyIndex keys_;               // each node's slot is its lParam
     std::deque<HTREEITEM> items_; // by slot; nullptr for a removed node
     bool selectedByThisClick_ = false;
+    bool hiddenForRefill_ = false;
     POINT lastPress_{-1, -1}; // where the last left press was, in client pixels
 };
 

@@ -319,7 +319,7 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
     }
     std::string key = KeyOf(window);
     const bool root = parentEntry < 0;
-    if (!root && mnuOnlyVisible.Checked() && !mAPI::IsVisibleOnScreen(window)) {
+    if (!root && mnuOnlyVisible.Checked() && !ShowsOnScreen(window)) {
         return;
     }
     std::string text = GetWindowDisplayText(window);
@@ -349,6 +349,14 @@ void Main::AddWindowNode(int parentEntry, HWND window) {
 
 void Main::AddChildWindows(int entry, HWND window) {
     mAPI::ForEachChildWindow(window, [this, entry](HWND child) { AddWindowNode(entry, child); });
+}
+
+bool Main::ShowsOnScreen(HWND window) const {
+    // The tree hides itself from drawing while it is refilled; it shows wherever Main does.
+    if (window == tvTree.hWnd() && tvTree.HiddenForRefill()) {
+        window = hWnd();
+    }
+    return mAPI::IsVisibleOnScreen(window);
 }
 
 std::string Main::GetWindowDisplayText(HWND window) {

@@ -120,6 +120,8 @@ class Main : public tk::Form {
     void AddTreeLineImage();
     void AddWindowNode(int parentEntry, HWND window);
     void AddChildWindows(int entry, HWND window);
+    // Whether the window counts as visible on the screen, as "Only visible windows" asks.
+    bool ShowsOnScreen(HWND window) const;
     std::string GetWindowDisplayText(HWND window);
     int GetWindowIconIndex(HWND window);
     // The selected node's window; nullopt without a selection or for a key that holds no handle.
@@ -161,7 +163,7 @@ class Main : public tk::Form {
 
     // The windows of the last load, in walk order, as the filter narrows them.
     std::deque<WindowEntry> entries_;
-    HandleIndex entryIndex_; // entries_ by handle
+    HandleIndex entryIndex_;                          // entries_ by handle
     std::unordered_map<std::size_t, int> iconImages_; // by entry, for windows with an icon
     std::vector<bool> matches_;
     // The entries' node texts, read from the whole tree at the first keystroke and kept only

@@ -74,9 +74,8 @@ TEST(HandleIndex, ALongChurnKeepsAnswersRightAndTheTableSmall) {
         if (step % 997 == 0) {
             for (std::int32_t probe = 1; probe <= 3000; ++probe) {
                 const auto expected = live.find(probe);
-                ASSERT_EQ(entries.Find(probe), expected == live.end()
-                                                   ? std::nullopt
-                                                   : std::optional(expected->second));
+                ASSERT_EQ(entries.Find(probe),
+                          expected == live.end() ? std::nullopt : std::optional(expected->second));
             }
         }
     }

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+#include <thread>
+
 namespace {
 
 std::string ClipboardText() {
@@ -46,6 +49,76 @@ TEST_F(MainTest, CtrlCInTheTreeCopiesTheSelectedNodesText) {
     }
     EXPECT_EQ(ClipboardText(), Read(target).text);
     EXPECT_NE(ClipboardText().find(testwin::Utf8(kCaption)), std::string::npos);
+}
+
+TEST_F(MainTest, CtrlCCopiesANodeTextOfAnyLength) {
+    // 1,024 characters of three bytes each, then the class: longer than any fixed buffer.
+    HWND target = windows_.TopLevel("", {10, 10, 200, 200});
+    const std::wstring caption(1024, L'\u6D4B');
+    SetWindowTextW(target, caption.c_str());
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
+    ClearClipboard();
+    {
+        const testwin::HeldKeys ctrl({VK_CONTROL});
+        SendMessageA(Tree(), WM_KEYDOWN, 'C', 0);
+    }
+    EXPECT_EQ(ClipboardText(),
+              vantry::WindowDisplayText(mAPI::HandleToInt(target), testwin::Utf8(caption),
+                                        testwin::kPlainClass));
+}
+
+namespace {
+
+// Another thread holds the clipboard for a while, as another program does while it copies.
+class ClipboardHeldElsewhere {
+  public:
+    explicit ClipboardHeldElsewhere(DWORD milliseconds)
+        : thread_([this, milliseconds] {
+              const bool opened = OpenClipboard(nullptr);
+              if (opened) {
+                  EmptyClipboard();
+              }
+              held_.set_value();
+              Sleep(milliseconds);
+              if (opened) {
+                  CloseClipboard();
+              }
+          }) {
+        held_.get_future().wait();
+    }
+    ~ClipboardHeldElsewhere() { thread_.join(); }
+
+  private:
+    std::promise<void> held_;
+    std::thread thread_;
+};
+
+} // namespace
+
+TEST_F(MainTest, CopyWaitsBrieflyForAClipboardHeldElsewhereAndOtherwiseLeavesTheStatus) {
+    HWND target = windows_.TopLevel("copied while held", {10, 10, 200, 200});
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
+    const auto pressCtrlC = [this] {
+        const testwin::HeldKeys ctrl({VK_CONTROL});
+        SendMessageA(Tree(), WM_KEYDOWN, 'C', 0);
+    };
+    {
+        const ClipboardHeldElsewhere held(60); // a moment: the copy still lands
+        pressCtrlC();
+    }
+    EXPECT_EQ(ClipboardText(), Read(target).text);
+
+    const std::string status = StatusText();
+    {
+        const ClipboardHeldElsewhere held(2000); // too long: the copy gives up
+        pressCtrlC();
+    }
+    EXPECT_EQ(ClipboardText(), ""); // what the other holder left
+    EXPECT_EQ(StatusText(), status);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "scale_run.h"
 #include "search/find_window_form.h"
 #include "toolkit/app.h"
+#include "x_screen.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,12 @@ struct Shot {
     }
 };
 
-Shot Capture(HWND window) {
-    RECT place{};
-    GetWindowRect(window, &place);
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    IntersectRect(&place, &place, &screen);
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// Wine's own copy of the screen: what Windows shows, and under Wine not always what the user sees.
+std::vector<COLORREF> SystemCopy(RECT place) {
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
     BITMAPINFO info{};
@@ -46,15 +48,29 @@ Shot Capture(HWND window) {
     BitBlt(dc, 0, 0, width, height, screenDC, place.left, place.top, SRCCOPY);
     ReleaseDC(nullptr, screenDC);
     GdiFlush();
-    Shot shot;
+    std::vector<COLORREF> pixels;
     const auto* pixel = static_cast<const BYTE*>(bits);
     for (int i = 0; bits && i < width * height; ++i, pixel += 4) {
-        shot.pixels.push_back(RGB(pixel[2], pixel[1], pixel[0]));
+        pixels.push_back(RGB(pixel[2], pixel[1], pixel[0]));
     }
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(canvas);
-    return shot;
+    return pixels;
+}
+
+// What the screen shows of a window, within the screen: under Wine as the X server shows it.
+Shot Capture(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&place, &place, &screen);
+    if (!UnderWine()) {
+        return {SystemCopy(place)};
+    }
+    const auto picture = testwin::XScreenPicture();
+    EXPECT_TRUE(picture) << "the X server's screen could not be read (xwd)";
+    return {picture ? picture->Inside(place) : std::vector<COLORREF>()};
 }
 
 // Drawn, not a black rectangle: the form's own background covers much of it.

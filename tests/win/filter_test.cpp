@@ -116,3 +116,67 @@ TEST_F(FilterTest, TheVisibleFilterAppliesAndCtrlFPutsTheFocusInTheBox) {
     }
     EXPECT_EQ(GetFocus(), main_->txtFilter.hWnd());
 }
+
+TEST_F(FilterTest, TypedCharactersOfEveryScriptReachTheBoxWhole) {
+    LoadMain();
+    HWND box = main_->txtFilter.hWnd();
+    SetFocus(box);
+    // Through the message loop, as the keyboard's characters come: a CJK character, an emoji
+    // as its surrogate pair, and an input method's result.
+    PostMessageW(box, WM_CHAR, 0x6D4B, 1);
+    PostMessageW(box, WM_CHAR, 0xD83D, 1);
+    PostMessageW(box, WM_CHAR, 0xDE00, 1);
+    PostMessageW(box, WM_IME_CHAR, 0x8BD5, 1);
+    tk::DoEvents();
+    wchar_t typed[16] = {};
+    GetWindowTextW(box, typed, 16);
+    EXPECT_EQ(std::wstring(typed), L"\u6D4B\U0001F600\u8BD5");
+    EXPECT_EQ(main_->txtFilter.Text(), testwin::Utf8(L"\u6D4B\U0001F600\u8BD5"));
+}
+
+TEST_F(FilterTest, EscapeGivesBackTheSelectionTheFilterLeftOut) {
+    HWND chosen = windows_.TopLevel("kept choice", {10, 10, 200, 200});
+    HWND other = windows_.TopLevel("other match", {10, 10, 200, 200});
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    const std::int32_t handle = mAPI::HandleToInt(chosen);
+    main_->SelectWindow(handle);
+
+    Type("no window is called this"); // leaves nothing
+    Press(0x1B);
+    EXPECT_EQ(main_->GetCurhWnd(), handle);
+
+    Type("other match"); // leaves only another window
+    Type("other matc");  // and widening does not lose the choice either
+    Press(0x1B);
+    EXPECT_EQ(main_->GetCurhWnd(), handle);
+
+    // A node the user picks while filtering is the selection afterwards.
+    Type("other match");
+    ClickNode(NodeOf(other));
+    Press(0x1B);
+    EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(other));
+}
+
+TEST_F(FilterTest, TheProgramsOwnFilterBoxIsNeverAMatch) {
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    Choose(main_->mnuLiveUpdate); // the sweep reads the box's caption: the typed text
+    Type("zq own box text");
+    for (int tick = 0; tick < 10; ++tick) {
+        main_->tmrLive.Tick();
+    }
+    EXPECT_EQ(main_->tvTree.Count(), 0u);
+    EXPECT_EQ(Count().substr(0, 5), "0 of ");
+    Choose(main_->mnuLiveUpdate);
+}
+
+TEST_F(FilterTest, AWindowWithALongCaptionIsFoundByItsClass) {
+    // 1,024 characters of three bytes each: the node's text is longer than 3,000 bytes.
+    HWND longCaption = windows_.TopLevel("", {10, 10, 200, 200}, true, testwin::kIconClass);
+    SetWindowTextW(longCaption, std::wstring(1024, L'\u6D4B').c_str());
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    Type(testwin::kIconClass);
+    EXPECT_NE(NodeOf(longCaption), nullptr);
+}

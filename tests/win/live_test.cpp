@@ -160,3 +160,74 @@ TEST_F(LiveTest, WindowsMadeWhileTheFilterNarrowsTheTreeShowWhenTheyMatch) {
     EXPECT_NE(NodeOf(child), nullptr);
     EXPECT_NE(NodeOf(parent), nullptr);
 }
+
+TEST_F(LiveTest, WindowsWhoseMakingWasNotReportedAppearAndTheTreeEqualsAFreshLoad) {
+    // Made while the hook is off: no event ever tells of them.
+    Choose(main_->mnuLiveUpdate);
+    HWND parent = Make();
+    HWND child = Make(parent);
+    Settle();
+    ASSERT_EQ(NodeOf(parent), nullptr);
+    ASSERT_NE(NodeOf(control_), nullptr);
+    HWND inner = Make(control_); // under a window the tree has
+    Choose(main_->mnuLiveUpdate);
+    for (int round = 0; round < 10 && !(NodeOf(parent) && NodeOf(child) && NodeOf(inner));
+         ++round) {
+        Settle();
+    }
+    ASSERT_NE(NodeOf(parent), nullptr);
+    ASSERT_NE(NodeOf(child), nullptr);
+    EXPECT_EQ(ParentNodeOf(child), NodeOf(parent));
+    EXPECT_EQ(ParentNodeOf(inner), NodeOf(control_));
+    const auto live = TreeShape();
+    Choose(main_->mnuUpdate);
+    EXPECT_EQ(live, TreeShape());
+}
+
+namespace {
+
+// Counts the node texts set in a tree view, from in front of every other procedure.
+class NodeTextWrites {
+  public:
+    explicit NodeTextWrites(HWND tree) : tree_(tree) {
+        g_writes = 0;
+        previous_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Count)));
+        g_previous = previous_;
+    }
+    ~NodeTextWrites() {
+        SetWindowLongPtrA(tree_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    }
+    static int Writes() { return g_writes; }
+
+  private:
+    static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == TVM_SETITEMA || message == TVM_SETITEMW) {
+            ++g_writes;
+        }
+        return CallWindowProcA(g_previous, window, message, wParam, lParam);
+    }
+    static inline int g_writes = 0;
+    static inline WNDPROC g_previous = nullptr;
+    HWND tree_;
+    WNDPROC previous_;
+};
+
+} // namespace
+
+TEST_F(LiveTest, TheSweepLeavesANodeWithALongTextAlone) {
+    // 1,024 characters of three bytes each: a text longer than any fixed buffer.
+    HWND window = Make();
+    SetWindowTextW(window, std::wstring(1024, L'\u6D4B').c_str());
+    Settle();
+    ASSERT_NE(NodeOf(window), nullptr);
+    ASSERT_NE(Read(window).text.find(testwin::Utf8(std::wstring(1024, L'\u6D4B'))),
+              std::string::npos);
+    const NodeTextWrites writes(Tree());
+    // Twenty sweeps over every window.
+    const std::size_t ticksPerSweep = main_->tvTree.Count() / 200 + 1;
+    for (std::size_t tick = 0; tick < 20 * ticksPerSweep; ++tick) {
+        main_->tmrLive.Tick();
+    }
+    EXPECT_EQ(NodeTextWrites::Writes(), 0);
+}
