@@ -69,7 +69,7 @@ Shot Capture(HWND window) {
         return {SystemCopy(place)};
     }
     const auto picture = testwin::XScreenPicture();
-    EXPECT_TRUE(picture) << "the X server's screen could not be read (xwd)";
+    EXPECT_TRUE(picture) << "the X server's screen could not be read (import)";
     return {picture ? picture->Inside(place) : std::vector<COLORREF>()};
 }
 

@@ -3,6 +3,7 @@
 #include "test_windows.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <string>
 
@@ -10,47 +11,38 @@ namespace testwin {
 
 namespace {
 
-std::uint32_t Big32(const std::string& bytes, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[at + i]); };
-    return static_cast<std::uint32_t>(byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3));
-}
-
-// An X window dump of a screen of 24-bit colour, three or four bytes a pixel: a header of
-// big-endian words, the window's name, the colour map, then the rows.
-std::optional<ScreenPicture> ReadXwd(const std::string& file) {
-    constexpr std::size_t kHeaderWords = 25;
-    if (file.size() < kHeaderWords * 4) {
-        return std::nullopt;
-    }
-    const std::uint32_t headerSize = Big32(file, 0);
-    const std::uint32_t width = Big32(file, 16);
-    const std::uint32_t height = Big32(file, 20);
-    const std::uint32_t byteOrder = Big32(file, 28); // 0: least significant byte first
-    const std::uint32_t bitsPerPixel = Big32(file, 44);
-    const std::uint32_t bytesPerLine = Big32(file, 48);
-    const std::uint32_t redMask = Big32(file, 56);
-    const std::uint32_t colourCount = Big32(file, 76);
-    const std::uint64_t start = static_cast<std::uint64_t>(headerSize) + colourCount * 12ull;
-    const std::uint32_t pixelBytes = bitsPerPixel / 8;
-    if ((bitsPerPixel != 24 && bitsPerPixel != 32) || redMask != 0xFF0000 || width > 8192 ||
-        height > 8192 || bytesPerLine < width * pixelBytes ||
-        start + static_cast<std::uint64_t>(bytesPerLine) * height > file.size()) {
-        return std::nullopt;
-    }
-    ScreenPicture picture{static_cast<int>(width), static_cast<int>(height), {}};
-    picture.pixels.reserve(static_cast<std::size_t>(width) * height);
-    // The last three bytes of a big-endian pixel, the first three of a little-endian one.
-    const std::size_t skip = byteOrder == 0 ? 0 : pixelBytes - 3;
-    for (std::uint32_t y = 0; y < height; ++y) {
-        for (std::uint32_t x = 0; x < width; ++x) {
-            const std::size_t at =
-                start + static_cast<std::size_t>(y) * bytesPerLine + x * pixelBytes + skip;
-            const auto byte = [&](std::size_t i) {
-                return static_cast<std::uint8_t>(file[at + i]);
-            };
-            picture.pixels.push_back(byteOrder == 0 ? RGB(byte(2), byte(1), byte(0))
-                                                    : RGB(byte(0), byte(1), byte(2)));
+// A binary portable pixmap: "P6", width, height and the largest value as text, then three bytes
+// a pixel, row by row.
+std::optional<ScreenPicture> ReadPpm(const std::string& file) {
+    std::size_t at = 0;
+    const auto number = [&]() -> std::optional<int> {
+        while (at < file.size() && std::isspace(static_cast<unsigned char>(file[at]))) {
+            ++at;
         }
+        int value = 0;
+        const std::size_t first = at;
+        while (at < file.size() && std::isdigit(static_cast<unsigned char>(file[at])) &&
+               value < 100000) {
+            value = value * 10 + (file[at++] - '0');
+        }
+        return at == first ? std::nullopt : std::optional(value);
+    };
+    if (file.compare(0, 2, "P6") != 0) {
+        return std::nullopt;
+    }
+    at = 2;
+    const auto width = number();
+    const auto height = number();
+    const auto largest = number();
+    if (!width || !height || largest != 255 || ++at > file.size() ||
+        file.size() - at < static_cast<std::size_t>(*width) * *height * 3) {
+        return std::nullopt;
+    }
+    ScreenPicture picture{*width, *height, {}};
+    picture.pixels.reserve(static_cast<std::size_t>(*width) * *height);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(*width) * *height; ++i, at += 3) {
+        const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(file[at + k]); };
+        picture.pixels.push_back(RGB(byte(0), byte(1), byte(2)));
     }
     return picture;
 }
@@ -76,20 +68,20 @@ std::vector<COLORREF> ScreenPicture::Inside(RECT rect) const {
 }
 
 std::optional<ScreenPicture> XScreenPicture() {
-    // Wine starts a Unix program when asked to run one, without waiting for it: the dump is
+    // Wine starts a Unix program when asked to run one, without waiting for it: the picture is
     // written beside its final name and renamed when whole.
     if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") ||
-        GetFileAttributesA("Z:\\usr\\bin\\xwd") == INVALID_FILE_ATTRIBUTES) {
+        GetFileAttributesA("Z:\\usr\\bin\\import") == INVALID_FILE_ATTRIBUTES) {
         return std::nullopt;
     }
     static int taken = 0;
     const std::string name = "/tmp/vantry-screen-" + std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(++taken);
-    const std::string windowsName = "Z:" + name + ".xwd";
+    const std::string windowsName = "Z:" + name + ".ppm";
     DeleteFileA(windowsName.c_str());
     PumpFor(300); // Wine passes drawn windows to the X server as it handles messages
-    std::string command = "/bin/sh -c \"xwd -root -silent -out " + name + ".part && mv " + name +
-                          ".part " + name + ".xwd\"";
+    std::string command = "/bin/sh -c \"import -window root -depth 8 ppm:" + name + ".part && mv " + name +
+                          ".part " + name + ".ppm\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -105,7 +97,7 @@ std::optional<ScreenPicture> XScreenPicture() {
         Pump();
         Sleep(20);
     }
-    auto picture = ReadXwd(ReadWholeFile(windowsName));
+    auto picture = ReadPpm(ReadWholeFile(windowsName));
     DeleteFileA(windowsName.c_str());
     return picture;
 }
