@@ -75,9 +75,10 @@ class Control {
     HWND CreateChild(Form& parent, const char* className, DWORD style, DWORD exStyle = 0,
                      const char* text = "", Chars chars = Chars::Ansi);
     const TwipsRect& Design() const { return design_; }
+    // The window's place in its parent's client area, in pixels.
+    RECT PixelRect() const;
 
   private:
-    RECT PixelRect() const;
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     TwipsRect design_;

@@ -11,9 +11,32 @@ namespace tk {
 void Label::Create(Form& parent) {
     // A label one line high shows as much of its line as fits instead of wrapping the rest
     // onto a line nobody sees.
-    const bool oneLine = Design().height < 2 * 195;
-    CreateChild(parent, "STATIC", WS_VISIBLE | (oneLine ? SS_LEFTNOWORDWRAP : SS_LEFT), 0,
+    oneLine_ = Design().height < 2 * 195;
+    CreateChild(parent, "STATIC", WS_VISIBLE | (oneLine_ ? SS_LEFTNOWORDWRAP : SS_LEFT), 0,
                 caption_.c_str());
+    FitText();
+}
+
+void Label::FitText() {
+    // The design's twips were measured with another font; where the screen's font is wider,
+    // the label grows to its text rather than cutting it: a line grows wider, wrapped lines
+    // grow taller.
+    RECT client{};
+    GetClientRect(hWnd(), &client);
+    RECT needed = client;
+    const mAPI::WindowDC dc(hWnd());
+    const HGDIOBJ old =
+        SelectObject(dc.get(), reinterpret_cast<HFONT>(SendMessageA(hWnd(), WM_GETFONT, 0, 0)));
+    const std::wstring text = mAPI::Widen(caption_, CP_ACP);
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_EXPANDTABS | (oneLine_ ? DT_SINGLELINE : DT_WORDBREAK));
+    SelectObject(dc.get(), old);
+    const int width = std::max(client.right, needed.right);
+    const int height = oneLine_ ? client.bottom : std::max(client.bottom, needed.bottom);
+    if (width != client.right || height != client.bottom) {
+        const RECT place = PixelRect();
+        MovePixels(place.left, place.top, width, height);
+    }
 }
 
 std::string Label::Caption() const {
@@ -27,6 +50,7 @@ void Label::SetCaption(const std::string& caption) {
     caption_ = caption;
     if (hWnd()) {
         SetWindowTextA(hWnd(), caption.c_str());
+        FitText();
     }
 }
 

@@ -16,7 +16,10 @@ class Label : public Control {
     void SetCaption(const std::string& caption);
 
   private:
+    void FitText();
+
     std::string caption_;
+    bool oneLine_ = true;
 };
 
 // A one-pixel line between two design points (horizontal or vertical).

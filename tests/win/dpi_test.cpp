@@ -104,6 +104,62 @@ int ImageSize(HIMAGELIST list) {
     return width;
 }
 
+// Every text label of the form (on hidden tabs too) against its text as its own font draws
+// it: a line must be as wide as its text, wrapped lines as tall as theirs, and a shown label
+// may not cover a shown control beside it. Returns the labels at fault and how.
+std::vector<std::string> LabelFaults(HWND form) {
+    std::vector<std::string> cut;
+    const auto check = [&cut](HWND label) {
+        char className[16] = {};
+        GetClassNameA(label, className, sizeof className);
+        const auto style = static_cast<DWORD>(GetWindowLongPtrA(label, GWL_STYLE));
+        const DWORD kind = style & SS_TYPEMASK;
+        if (lstrcmpiA(className, "Static") != 0 || (kind != SS_LEFT && kind != SS_LEFTNOWORDWRAP)) {
+            return;
+        }
+        wchar_t text[512] = {};
+        GetWindowTextW(label, text, 512);
+        RECT client{};
+        GetClientRect(label, &client);
+        RECT needed = client;
+        HDC dc = GetDC(label);
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        const bool oneLine = kind == SS_LEFTNOWORDWRAP;
+        DrawTextW(dc, text, -1, &needed,
+                  DT_CALCRECT | DT_EXPANDTABS | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
+        SelectObject(dc, old);
+        ReleaseDC(label, dc);
+        RECT mine{};
+        GetWindowRect(label, &mine);
+        for (HWND other = GetWindow(GetParent(label), GW_CHILD); other;
+             other = GetWindow(other, GW_HWNDNEXT)) {
+            RECT theirs{};
+            RECT both{};
+            GetWindowRect(other, &theirs);
+            char otherClass[32] = {};
+            GetClassNameA(other, otherClass, sizeof otherClass);
+            if (other != label && IsWindowVisible(other) && IsWindowVisible(label) &&
+                IntersectRect(&both, &mine, &theirs)) {
+                cut.push_back(testwin::Utf8(text) + " overlaps " + otherClass);
+            }
+        }
+        if (needed.right > client.right || (!oneLine && needed.bottom > client.bottom)) {
+            cut.push_back(testwin::Utf8(text) + " lacks " +
+                          std::to_string(needed.right - client.right) + " x " +
+                          std::to_string(oneLine ? 0 : needed.bottom - client.bottom) + " px");
+        }
+    };
+    EnumChildWindows(
+        form,
+        [](HWND child, LPARAM data) {
+            (*reinterpret_cast<decltype(check)*>(data))(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&check));
+    return cut;
+}
+
 class Dpi : public MainTest {
   protected:
     void SetUp() override {
@@ -124,6 +180,8 @@ class Dpi : public MainTest {
 
 TEST_F(Dpi, TheMainWindowDrawsWithItsToolbarAndTreePicturesAtScale) {
     ExpectDrawn(main_->hWnd(), GetSysColor(COLOR_WINDOW), "Main");
+    main_->lblFilterCount.SetCaption("12,345 of 67,890");
+    EXPECT_EQ(LabelFaults(main_->hWnd()), std::vector<std::string>());
 
     const int size = tk::ScaledPixels(16);
     HWND toolbar = main_->tbrCommands.hWnd();
@@ -145,6 +203,7 @@ namespace {
 
 HWND g_about = nullptr;
 Shot g_aboutShot;
+std::vector<std::string> g_aboutLabelFaults;
 
 void CALLBACK CaptureAbout(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND about = FindWindowA("Vantry.Form", "About " VANTRY_TITLE);
@@ -156,6 +215,7 @@ void CALLBACK CaptureAbout(HWND, UINT, UINT_PTR timer, DWORD) {
     testwin::Pump();
     g_about = about;
     g_aboutShot = Capture(about);
+    g_aboutLabelFaults = LabelFaults(about);
     PostMessageA(about, WM_CLOSE, 0, 0);
 }
 
@@ -167,6 +227,7 @@ TEST_F(Dpi, TheAboutBoxDraws) {
     ASSERT_NE(g_about, nullptr);
     EXPECT_LT(g_aboutShot.Share(RGB(0, 0, 0)), 0.2);
     EXPECT_GT(g_aboutShot.Share(GetSysColor(COLOR_BTNFACE)), 0.2);
+    EXPECT_EQ(g_aboutLabelFaults, std::vector<std::string>());
 }
 
 TEST_F(Dpi, ThePropertiesResourceAndSearchFormsDraw) {
@@ -178,10 +239,12 @@ TEST_F(Dpi, ThePropertiesResourceAndSearchFormsDraw) {
 
     Choose(main_->mnuWindowProps);
     ExpectDrawn(properties.hWnd(), GetSysColor(COLOR_BTNFACE), "properties");
+    EXPECT_EQ(LabelFaults(properties.hWnd()), std::vector<std::string>());
     properties.Unload();
 
     Choose(main_->mnuShowResources);
     ExpectDrawn(resources.hWnd(), GetSysColor(COLOR_BTNFACE), "resources");
+    EXPECT_EQ(LabelFaults(resources.hWnd()), std::vector<std::string>());
     const HIMAGELIST pictures = resources.imlTree.Handle();
     EXPECT_EQ(ImageSize(pictures), tk::ScaledPixels(vantry::kTreePictureWidth));
     // The bitmap picture's frame at its right edge, and the sky inside it.
@@ -191,5 +254,6 @@ TEST_F(Dpi, ThePropertiesResourceAndSearchFormsDraw) {
 
     search.Show();
     ExpectDrawn(search.hWnd(), GetSysColor(COLOR_BTNFACE), "search");
+    EXPECT_EQ(LabelFaults(search.hWnd()), std::vector<std::string>());
     search.Unload();
 }

@@ -8,10 +8,13 @@
 #include "resources_fixture.h"
 #include "toolkit/file_dialog.h"
 
+#include "unix_command.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <set>
 
 namespace {
@@ -262,6 +265,41 @@ TEST_F(SaveResourceTest, EveryKindIsSavedAsAFileOfItsKind) {
     tk::SetMessageBoxHandler({});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "The resource 1 cannot be saved: its data is not whole in the module.");
+    DestroyWindow(own);
+    FreeLibrary(dll);
+}
+
+TEST_F(SaveResourceTest, ASavedIconGroupHasTheDirectoryAnotherToolExtracts) {
+    // Another tool extracts the same group from the module: both files' directories must hold
+    // the same images with the same values, colour counts (16 for 4-bit images) included.
+    const std::string path = Fixture("resource_fixture.dll");
+    const auto unixPath = testwin::UnixPath(path);
+    if (!unixPath) {
+        GTEST_SKIP() << "the other tool runs on Wine's Unix side";
+    }
+    HMODULE dll = LoadLibraryA(path.c_str());
+    ASSERT_NE(dll, nullptr);
+    HWND own = ShowOwnModule(dll);
+    TemporaryFile saved("vantry group.ico");
+    const std::string ours = Save("n14|1", saved.Path());
+    const auto theirs =
+        testwin::UnixCommandOutput("wrestool -x --type=group_icon --name=1 '" + *unixPath + "'");
+    ASSERT_TRUE(theirs);
+    const auto directory = [](const std::string& file) {
+        std::vector<std::array<int, 5>> entries;
+        if (const auto read = vantry::ReadIconFile(
+                std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()))) {
+            for (const auto& entry : read->entries) {
+                entries.push_back({entry.width, entry.height, entry.colours, entry.planesOrHotX,
+                                   entry.bitsOrHotY});
+            }
+        }
+        return entries;
+    };
+    const auto expected = directory(*theirs);
+    ASSERT_EQ(expected.size(), 3u);
+    EXPECT_EQ(expected[0][2], 16);
+    EXPECT_EQ(directory(ours), expected);
     DestroyWindow(own);
     FreeLibrary(dll);
 }

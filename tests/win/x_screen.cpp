@@ -1,6 +1,7 @@
 #include "x_screen.h"
 
 #include "test_windows.h"
+#include "unix_command.h"
 
 #include <algorithm>
 #include <cctype>
@@ -68,38 +69,9 @@ std::vector<COLORREF> ScreenPicture::Inside(RECT rect) const {
 }
 
 std::optional<ScreenPicture> XScreenPicture() {
-    // Wine starts a Unix program when asked to run one, without waiting for it: the picture is
-    // written beside its final name and renamed when whole.
-    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") ||
-        GetFileAttributesA("Z:\\usr\\bin\\import") == INVALID_FILE_ATTRIBUTES) {
-        return std::nullopt;
-    }
-    static int taken = 0;
-    const std::string name = "/tmp/vantry-screen-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++taken);
-    const std::string windowsName = "Z:" + name + ".ppm";
-    DeleteFileA(windowsName.c_str());
     PumpFor(300); // Wine passes drawn windows to the X server as it handles messages
-    std::string command = "/bin/sh -c \"import -window root -depth 8 ppm:" + name + ".part && mv " + name +
-                          ".part " + name + ".ppm\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started)) {
-        return std::nullopt;
-    }
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    for (int waited = 0;
-         waited < 500 && GetFileAttributesA(windowsName.c_str()) == INVALID_FILE_ATTRIBUTES;
-         ++waited) {
-        Pump();
-        Sleep(20);
-    }
-    auto picture = ReadPpm(ReadWholeFile(windowsName));
-    DeleteFileA(windowsName.c_str());
-    return picture;
+    const auto picture = UnixCommandOutput("import -window root -depth 8 ppm:-");
+    return picture ? ReadPpm(*picture) : std::nullopt;
 }
 
 } // namespace testwin

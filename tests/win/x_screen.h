@@ -23,8 +23,8 @@ struct ScreenPicture {
 // The whole X screen, read with one image request on the root window (ImageMagick's import);
 // nullopt where there is none to ask (not under Wine, no display, no import) or its answer
 // cannot be read. (xwd -root is no judge here: it puts the screen together window by window
-// by colour map and leaves out a window that lies wholly inside another of its process.) Pumps this thread's messages while it waits, so
-// that Wine hands the windows' pictures to the X server.
+// by colour map and leaves out a window that lies wholly inside another of its process.) Pumps this
+// thread's messages while it waits, so that Wine hands the windows' pictures to the X server.
 std::optional<ScreenPicture> XScreenPicture();
 
 } // namespace testwin
