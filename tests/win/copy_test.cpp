@@ -36,34 +36,40 @@ constexpr wchar_t kCaption[] = L"copy \u00e9t\u00e9 \u6D4B\u8BD5";
 
 } // namespace
 
-TEST_F(MainTest, CtrlCInTheTreeCopiesTheSelectedNodesText) {
-    HWND target = windows_.TopLevel("", {10, 10, 200, 200});
-    SetWindowTextW(target, kCaption);
-    LoadMain();
-    Choose(main_->mnuUpdate);
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
-    ClearClipboard();
-    {
+namespace {
+
+class TreeCopyTest : public MainTest {
+  protected:
+    // A window of that caption, selected in a loaded tree.
+    HWND SelectNew(const std::wstring& caption) {
+        HWND target = windows_.TopLevel("", {10, 10, 200, 200});
+        SetWindowTextW(target, caption.c_str());
+        LoadMain();
+        Choose(main_->mnuUpdate);
+        main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
+        ClearClipboard();
+        return target;
+    }
+    void PressCtrlC() {
         const testwin::HeldKeys ctrl({VK_CONTROL});
         SendMessageA(Tree(), WM_KEYDOWN, 'C', 0);
     }
+};
+
+} // namespace
+
+TEST_F(TreeCopyTest, CtrlCInTheTreeCopiesTheSelectedNodesText) {
+    HWND target = SelectNew(kCaption);
+    PressCtrlC();
     EXPECT_EQ(ClipboardText(), Read(target).text);
     EXPECT_NE(ClipboardText().find(testwin::Utf8(kCaption)), std::string::npos);
 }
 
-TEST_F(MainTest, CtrlCCopiesANodeTextOfAnyLength) {
+TEST_F(TreeCopyTest, CtrlCCopiesANodeTextOfAnyLength) {
     // 1,024 characters of three bytes each, then the class: longer than any fixed buffer.
-    HWND target = windows_.TopLevel("", {10, 10, 200, 200});
     const std::wstring caption(1024, L'\u6D4B');
-    SetWindowTextW(target, caption.c_str());
-    LoadMain();
-    Choose(main_->mnuUpdate);
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
-    ClearClipboard();
-    {
-        const testwin::HeldKeys ctrl({VK_CONTROL});
-        SendMessageA(Tree(), WM_KEYDOWN, 'C', 0);
-    }
+    HWND target = SelectNew(caption);
+    PressCtrlC();
     EXPECT_EQ(ClipboardText(),
               vantry::WindowDisplayText(mAPI::HandleToInt(target), testwin::Utf8(caption),
                                         testwin::kPlainClass));
@@ -97,25 +103,18 @@ class ClipboardHeldElsewhere {
 
 } // namespace
 
-TEST_F(MainTest, CopyWaitsBrieflyForAClipboardHeldElsewhereAndOtherwiseLeavesTheStatus) {
-    HWND target = windows_.TopLevel("copied while held", {10, 10, 200, 200});
-    LoadMain();
-    Choose(main_->mnuUpdate);
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
-    const auto pressCtrlC = [this] {
-        const testwin::HeldKeys ctrl({VK_CONTROL});
-        SendMessageA(Tree(), WM_KEYDOWN, 'C', 0);
-    };
+TEST_F(TreeCopyTest, CopyWaitsBrieflyForAClipboardHeldElsewhereAndOtherwiseLeavesTheStatus) {
+    HWND target = SelectNew(L"copied while held");
     {
         const ClipboardHeldElsewhere held(60); // a moment: the copy still lands
-        pressCtrlC();
+        PressCtrlC();
     }
     EXPECT_EQ(ClipboardText(), Read(target).text);
 
     const std::string status = StatusText();
     {
         const ClipboardHeldElsewhere held(2000); // too long: the copy gives up
-        pressCtrlC();
+        PressCtrlC();
     }
     EXPECT_EQ(ClipboardText(), ""); // what the other holder left
     EXPECT_EQ(StatusText(), status);
