@@ -94,8 +94,8 @@ std::optional<FileImage> CursorImage(std::span<const std::uint8_t> data, std::ui
     if (data.size() < 4) {
         return std::nullopt;
     }
-    return FileImage{SizeByte(width), SizeByte(height), 0, Get16(data, 0), Get16(data, 2),
-                     data.subspan(4)};
+    return FileImage{SizeByte(width), SizeByte(height), 0,
+                     Get16(data, 0),  Get16(data, 2),   data.subspan(4)};
 }
 
 } // namespace

@@ -16,15 +16,16 @@ namespace {
 // Control characters as spaces, so that a caption with a line break keeps to its line.
 std::string OneLine(std::string_view text) {
     std::string line(text);
-    std::replace_if(line.begin(), line.end(), [](char c) { return c >= 0 && c < 32; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c >= 0 && c < 32; }, ' ');
     return line;
 }
 
 void AppendText(std::string& text, const WindowRecord& window, int depth) {
     text.append(static_cast<std::size_t>(depth) * 2, ' ');
-    text += WindowDisplayText(window.handle,
-                              OneLine(mAPI::Utf8Prefix(window.caption, kMaxTreeCaption)),
-                              OneLine(window.className));
+    text +=
+        WindowDisplayText(window.handle, OneLine(mAPI::Utf8Prefix(window.caption, kMaxTreeCaption)),
+                          OneLine(window.className));
     text += "\r\n";
     for (const WindowRecord& child : window.children) {
         AppendText(text, child, depth + 1);

@@ -176,8 +176,9 @@ bool Main::ApplyLiveEvent(DWORD event, HWND window) {
 }
 
 int Main::EntryOf(HWND window) const {
-    const auto found = entryIndex_.Find(
-        mAPI::HandleToInt(window), [this](HandleIndex::Entry entry) { return entries_[entry].handle; });
+    const auto found =
+        entryIndex_.Find(mAPI::HandleToInt(window),
+                         [this](HandleIndex::Entry entry) { return entries_[entry].handle; });
     return found ? static_cast<int>(*found) : -1;
 }
 

@@ -85,8 +85,9 @@ TEST(BytesToText, KeepsPrintableBytesAndTheFourControls) {
     EXPECT_EQ(BytesToText(block), "HelloWorld");
     // A length word is a unit like any other: 65 shows as "A", 10, 9 and 13 as their controls.
     EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{65, 0, 'x', 0}), "Ax");
-    EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{10, 0, 9, 0, 13, 0, 8, 0, 7, 0, 31, 0, 0xE9, 0}),
-              "\n\t\r\b\xC3\xA9");
+    EXPECT_EQ(
+        BytesToText(std::vector<std::uint8_t>{10, 0, 9, 0, 13, 0, 8, 0, 7, 0, 31, 0, 0xE9, 0}),
+        "\n\t\r\b\xC3\xA9");
     // A trailing odd byte is no unit.
     EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{'o', 0, 'k', 0, 'x'}), "ok");
     EXPECT_EQ(BytesToText(std::vector<std::uint8_t>{'x'}), "");
@@ -103,7 +104,8 @@ TEST(BytesToText, ShowsEveryScriptAsItsCharacters) {
         return bytes;
     };
     // The length word 5 (below 32) drops out.
-    EXPECT_EQ(BytesToText(block(u"Gr\u00FC\u00DFe")), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(BytesToText(block(u"Gr\u00FC\u00DFe")), "Gr\xC3\xBC\xC3\x9F"
+                                                      "e");
     EXPECT_EQ(BytesToText(block(u"\u041F\u0440\u0438\u0432\u0435\u0442")),
               "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
     EXPECT_EQ(BytesToText(block(u"\u6587\u5B57")), "\xE6\x96\x87\xE5\xAD\x97");

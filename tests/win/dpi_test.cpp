@@ -104,6 +104,11 @@ int ImageSize(HIMAGELIST list) {
     return width;
 }
 
+BOOL CALLBACK AddWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
 // Every text label of the form (on hidden tabs too) against its text as its own font draws
 // it: a line must be as wide as its text, wrapped lines as tall as theirs, and a shown label
 // may not cover a shown control beside it. Returns the labels at fault and how.
@@ -150,13 +155,11 @@ std::vector<std::string> LabelFaults(HWND form) {
                           std::to_string(oneLine ? 0 : needed.bottom - client.bottom) + " px");
         }
     };
-    EnumChildWindows(
-        form,
-        [](HWND child, LPARAM data) {
-            (*reinterpret_cast<decltype(check)*>(data))(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&check));
+    std::vector<HWND> children;
+    EnumChildWindows(form, AddWindow, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        check(child);
+    }
     return cut;
 }
 
