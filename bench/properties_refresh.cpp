@@ -2,12 +2,12 @@
 // floor: the same window-system queries made without the form.
 #include "core/mapi_win.h"
 #include "core/process_lookup.h"
+#include "model/window_text.h"
 #include "properties/properties_form.h"
 #include "test_windows.h"
 #include "timing.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
-#include "tree/window_text.h"
 
 #include <windows.h>
 

@@ -2,12 +2,12 @@
 // of the same module's types and names, on a generated module of thousands of resources and
 // on a large module that ships with Wine.
 #include "core/mapi_win.h"
+#include "model/window_text.h"
 #include "resources/resources_form.h"
 #include "test_windows.h"
 #include "timing.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
-#include "tree/window_text.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Times the dump of 5,000 windows as JSON (what /dump /all /json does) against the window
 // tree's full reload of the same desktop, and the whole command with its process start.
-#include "export/dump_command.h"
-#include "export/window_walk.h"
+#include "app/dump_command.h"
+#include "model/window_walk.h"
 #include "test_windows.h"
 #include "timing.h"
 #include "toolkit/app.h"

@@ -1,6 +1,6 @@
 // Times the filter box on a 5,000-window tree, one keystroke at a time, against its floor: the
 // same text match over the same data with no tree view.
-#include "tree/tree_filter.h"
+#include "model/tree_filter.h"
 #include "core/mapi_win.h"
 #include "core/process_lookup.h"
 #include "test_windows.h"

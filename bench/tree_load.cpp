@@ -1,11 +1,11 @@
 // Times the window tree's full reload on a desktop of 5,000 windows against its
 // floor: a bare walk that makes the same window queries with no tree view and no images.
 #include "core/mapi_win.h"
+#include "model/window_text.h"
 #include "test_windows.h"
 #include "timing.h"
 #include "toolkit/app.h"
 #include "tree/main_form.h"
-#include "tree/window_text.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
+#include "app/command_line.h"
+#include "app/dump_command.h"
 #include "core/mapi_win.h"
-#include "export/command_line.h"
-#include "export/dump_command.h"
 #include "properties/properties_form.h"
 #include "resources/resources_form.h"
 #include "search/find_window_form.h"

@@ -1,7 +1,7 @@
 #include "properties/position_tab.h"
 
+#include "model/position_text.h"
 #include "properties/monitor_picture.h"
-#include "properties/position_text.h"
 #include "toolkit/app.h"
 #include "toolkit/memory_surface.h"
 

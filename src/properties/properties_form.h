@@ -3,6 +3,7 @@
 // own (properties_tab.h); the form creates, shows and fills them through one list.
 #pragma once
 
+#include "model/current_window_form.h"
 #include "properties/classes_tab.h"
 #include "properties/general_tab.h"
 #include "properties/position_tab.h"
@@ -11,7 +12,6 @@
 #include "properties/window_tab.h"
 #include "toolkit/button.h"
 #include "toolkit/list_controls.h"
-#include "tree/current_window_form.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 // The "Style-bits" tab, and the style-name lists it shares with the "Classes" tab.
 #pragma once
 
+#include "model/style_tables.h"
 #include "properties/properties_tab.h"
-#include "properties/style_tables.h"
 #include "toolkit/list_controls.h"
 
 #include <algorithm>

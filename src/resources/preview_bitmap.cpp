@@ -1,7 +1,7 @@
 // Bitmaps: the picture at its own size.
 #include "resources/previews.h"
 
-#include "resources/module_access.h"
+#include "model/module_access.h"
 
 namespace vantry {
 

@@ -1,7 +1,7 @@
 // Cursor groups: the cursor at 32 x 32.
 #include "resources/previews.h"
 
-#include "resources/module_access.h"
+#include "model/module_access.h"
 
 namespace vantry {
 

@@ -2,8 +2,8 @@
 #include "resources/previews.h"
 
 #include "core/mapi_win.h"
-#include "resources/module_access.h"
-#include "resources/resource_logic.h"
+#include "model/module_access.h"
+#include "model/resource_logic.h"
 
 #include <algorithm>
 

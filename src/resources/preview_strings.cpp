@@ -1,8 +1,8 @@
 // String blocks: their bytes as text.
 #include "resources/previews.h"
 
-#include "resources/module_access.h"
-#include "resources/resource_logic.h"
+#include "model/module_access.h"
+#include "model/resource_logic.h"
 
 namespace vantry {
 

@@ -4,9 +4,10 @@
 
 #include "core/handles.h"
 #include "core/resource_enum.h"
-#include "resources/module_access.h"
+#include "model/current_window_form.h"
+#include "model/module_access.h"
+#include "model/resource_logic.h"
 #include "resources/previews.h"
-#include "resources/resource_logic.h"
 #include "toolkit/button.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/list_controls.h"
@@ -14,7 +15,6 @@
 #include "toolkit/static_controls.h"
 #include "toolkit/text_controls.h"
 #include "toolkit/treeview.h"
-#include "tree/current_window_form.h"
 
 #include <string>
 #include <vector>

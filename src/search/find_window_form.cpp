@@ -3,12 +3,12 @@
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
+#include "model/window_text.h"
 #include "search/finder_cursor.h"
 #include "search/handle_text.h"
 #include "toolkit/loaded_forms.h"
 #include "toolkit/memory_surface.h"
 #include "tree/main_form.h"
-#include "tree/window_text.h"
 
 namespace vantry {
 

@@ -3,9 +3,9 @@
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "core/process_lookup.h"
+#include "model/tree_filter.h"
+#include "model/window_text.h"
 #include "tree/main_form.h"
-#include "tree/tree_filter.h"
-#include "tree/window_text.h"
 
 #include <algorithm>
 

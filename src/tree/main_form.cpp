@@ -1,19 +1,19 @@
 #include "tree/main_form.h"
 
+#include "app/dump_command.h"
+#include "core/file_output.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
-#include "export/dump_command.h"
-#include "export/file_output.h"
-#include "export/window_walk.h"
+#include "model/form_placement.h"
+#include "model/window_text.h"
+#include "model/window_walk.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/loaded_forms.h"
 #include "tree/about_form.h"
-#include "tree/form_placement.h"
 #include "tree/main_layout.h"
 #include "tree/program_icon_resource.h"
 #include "tree/toolbar_pictures.h"
-#include "tree/window_text.h"
 
 #include <array>
 #include <utility>

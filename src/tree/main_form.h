@@ -3,6 +3,7 @@
 
 #include "core/handles.h"
 #include "core/mapi_win.h"
+#include "model/current_window_form.h"
 #include "model/handle_index.h"
 #include "toolkit/app.h"
 #include "toolkit/form.h"
@@ -15,7 +16,6 @@
 #include "toolkit/timer.h"
 #include "toolkit/toolbar.h"
 #include "toolkit/treeview.h"
-#include "tree/current_window_form.h"
 #include "tree/main_logic.h"
 
 #include <windows.h>

@@ -2,8 +2,8 @@
 // applied by a timer in batches, node by node, keeping the selection.
 #include "core/mapi.h"
 #include "core/mapi_win.h"
+#include "model/window_text.h"
 #include "tree/main_form.h"
-#include "tree/window_text.h"
 
 #include <algorithm>
 #include <vector>

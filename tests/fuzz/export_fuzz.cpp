@@ -1,6 +1,6 @@
 // Resource data as a module may hold it, broken or not: the file writers never read past what
 // they are given, and what they write reads back whole.
-#include "export/resource_files.h"
+#include "model/resource_files.h"
 
 #include <cstdlib>
 

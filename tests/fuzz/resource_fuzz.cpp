@@ -1,6 +1,6 @@
 // Random resource data: the directory parser, the string-block text and the key splitting
 // must stay within the bytes they are given (AddressSanitizer watches every read).
-#include "resources/resource_logic.h"
+#include "model/resource_logic.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // anything else, and what reads back round-trips; caps cut whole characters.
 #include "core/mapi.h"
 #include "core/utf8.h"
+#include "model/window_text.h"
 #include "tree/main_logic.h"
-#include "tree/window_text.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
+#include "app/command_line.h"
 #include "core/little_endian.h"
-#include "export/command_line.h"
-#include "export/resource_files.h"
-#include "export/tree_dump.h"
+#include "model/resource_files.h"
+#include "model/tree_dump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tree/form_placement.h"
+#include "model/form_placement.h"
 
 #include <gtest/gtest.h>
 

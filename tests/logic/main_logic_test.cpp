@@ -1,6 +1,6 @@
 #include "core/mapi.h"
+#include "model/window_text.h"
 #include "tree/main_logic.h"
-#include "tree/window_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "controls/light3d_logic.h"
 #include "core/mapi.h"
+#include "model/position_text.h"
+#include "model/style_tables.h"
 #include "properties/jump_pointer.h"
-#include "properties/position_text.h"
 #include "properties/relations.h"
-#include "properties/style_tables.h"
 
 #include <gtest/gtest.h>
 

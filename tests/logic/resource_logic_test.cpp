@@ -1,4 +1,4 @@
-#include "resources/resource_logic.h"
+#include "model/resource_logic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tree/tree_filter.h"
+#include "model/tree_filter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "model/window_text.h"
 #include "tree/main_layout.h"
-#include "tree/window_text.h"
 
 #include <gtest/gtest.h>
 

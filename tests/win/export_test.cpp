@@ -2,9 +2,9 @@
 // resource view's Save, read back the way another program would read them.
 #include "core/mapi.h"
 #include "core/mapi_win.h"
-#include "export/resource_files.h"
 #include "main_fixture.h"
-#include "resources/module_access.h"
+#include "model/module_access.h"
+#include "model/resource_files.h"
 #include "resources_fixture.h"
 #include "toolkit/file_dialog.h"
 

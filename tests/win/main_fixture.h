@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/mapi_win.h"
+#include "model/window_text.h"
 #include "test_windows.h"
 #include "tree/main_form.h"
-#include "tree/window_text.h"
 
 #include <gtest/gtest.h>
 

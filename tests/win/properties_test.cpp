@@ -1,7 +1,7 @@
 #include "core/mapi.h"
 #include "main_fixture.h"
+#include "model/style_tables.h"
 #include "properties/properties_form.h"
-#include "properties/style_tables.h"
 #include "toolkit/loaded_forms.h"
 
 #include <gtest/gtest.h>

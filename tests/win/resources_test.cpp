@@ -1,7 +1,7 @@
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "main_fixture.h"
-#include "resources/module_access.h"
+#include "model/module_access.h"
 #include "resources/resources_form.h"
 #include "resources_fixture.h"
 #include "toolkit/loaded_forms.h"

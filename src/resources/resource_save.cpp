@@ -1,7 +1,7 @@
-#include "export/resource_save.h"
+#include "resources/resource_save.h"
 
-#include "resources/module_access.h"
-#include "resources/resource_logic.h"
+#include "model/module_access.h"
+#include "model/resource_logic.h"
 
 #include <string_view>
 

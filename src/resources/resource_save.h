@@ -1,7 +1,7 @@
 // A module's resource as a file of its kind, read through the module's own bounds.
 #pragma once
 
-#include "export/resource_files.h"
+#include "model/resource_files.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "tree/window_text.h"
+#include "model/window_text.h"
 
 #include "core/mapi.h"
 

@@ -1,9 +1,9 @@
-#include "export/tree_dump.h"
+#include "model/tree_dump.h"
 
 #include "core/mapi.h"
 #include "core/utf8.h"
-#include "properties/style_tables.h"
-#include "tree/window_text.h"
+#include "model/style_tables.h"
+#include "model/window_text.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
-#include "resources/module_access.h"
+#include "model/module_access.h"
 
 #include "core/mapi_win.h"
-#include "resources/resource_logic.h"
+#include "model/resource_logic.h"
 
 #include <utility>
 

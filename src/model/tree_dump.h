@@ -2,7 +2,7 @@
 // The GUI's "Save Tree As" and the command line's /dump both write through these.
 #pragma once
 
-#include "properties/position_text.h"
+#include "model/position_text.h"
 
 #include <cstdint>
 #include <string>

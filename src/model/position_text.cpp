@@ -1,4 +1,4 @@
-#include "properties/position_text.h"
+#include "model/position_text.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // What the command line asks for besides the GUI: the usage, or a dump of the window tree.
 #pragma once
 
-#include "export/command_line.h"
-#include "export/tree_dump.h"
+#include "app/command_line.h"
+#include "model/tree_dump.h"
 
 #include <string>
 

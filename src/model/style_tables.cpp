@@ -1,4 +1,4 @@
-#include "properties/style_tables.h"
+#include "model/style_tables.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "export/resource_files.h"
+#include "model/resource_files.h"
 
 #include "core/little_endian.h"
 #include "core/utf8.h"

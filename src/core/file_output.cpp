@@ -1,4 +1,4 @@
-#include "export/file_output.h"
+#include "core/file_output.h"
 
 #include "core/handles.h"
 #include "core/mapi_win.h"

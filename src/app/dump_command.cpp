@@ -1,9 +1,9 @@
-#include "export/dump_command.h"
+#include "app/dump_command.h"
 
+#include "core/file_output.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
-#include "export/file_output.h"
-#include "export/window_walk.h"
+#include "model/window_walk.h"
 
 #include <windows.h>
 

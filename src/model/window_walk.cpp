@@ -1,4 +1,4 @@
-#include "export/window_walk.h"
+#include "model/window_walk.h"
 
 #include "core/mapi.h"
 #include "core/mapi_win.h"

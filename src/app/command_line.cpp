@@ -1,4 +1,4 @@
-#include "export/command_line.h"
+#include "app/command_line.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,7 +2,7 @@
 // same visible-windows filter, each window met once.
 #pragma once
 
-#include "export/tree_dump.h"
+#include "model/tree_dump.h"
 
 namespace vantry {
 
