@@ -1,6 +1,6 @@
 // Times the dump of 5,000 windows as JSON (what /dump /all /json does) against the window
 // tree's full reload of the same desktop, and the whole command with its process start.
-#include "app/dump_command.h"
+#include "model/tree_dump.h"
 #include "model/window_walk.h"
 #include "test_windows.h"
 #include "timing.h"
@@ -35,9 +35,8 @@ int main() {
     std::vector<double> dumps;
     for (int run = 0; run < kRuns; ++run) {
         loads.push_back(bench::Seconds(reload));
-        dumps.push_back(bench::Seconds([&bytes] {
-            bytes = vantry::TreeFileText(vantry::ReadWindowTree(false), true).size();
-        }));
+        dumps.push_back(bench::Seconds(
+            [&bytes] { bytes = vantry::TreeJson(vantry::ReadWindowTree(false)).size(); }));
     }
     char folder[MAX_PATH] = {};
     GetTempPathA(sizeof folder, folder);

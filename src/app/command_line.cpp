@@ -40,10 +40,14 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             usage.mode = RunMode::Usage;
             return usage;
         }
+        const auto format =
+            std::find_if(kTreeFormats.begin(), kTreeFormats.end(), [&](const TreeFormat& format) {
+                return !format.switchName.empty() && format.switchName == *name;
+            });
         if (*name == "dump") {
             dump = true;
-        } else if (*name == "json") {
-            line.json = true;
+        } else if (format != kTreeFormats.end()) {
+            line.format = &*format;
         } else if (*name == "all") {
             line.all = true;
         } else if (*name == "out" || *name == "filter") {
@@ -55,7 +59,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             return Bad("unknown switch: " + args[i]);
         }
     }
-    if (!dump && (line.json || line.all || line.out)) {
+    if (!dump && (line.format != &kTreeFormats[0] || line.all || line.out)) {
         return Bad("/json, /all and /out go with /dump");
     }
     if (dump && line.filter) {

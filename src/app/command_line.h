@@ -3,6 +3,8 @@
 //   vantry.exe /dump [/json] [/all] [/out FILE]
 #pragma once
 
+#include "model/tree_dump.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -18,7 +20,7 @@ enum class RunMode {
 
 struct CommandLine {
     RunMode mode = RunMode::Gui;
-    bool json = false;
+    const TreeFormat* format = &kTreeFormats[0];
     bool all = false; // hidden and off-screen windows too
     std::optional<std::string> out;
     std::optional<std::string> filter; // the GUI starts with this in its filter box

@@ -51,11 +51,11 @@ void Tell(const std::string& text, UINT icon) {
 }
 
 int Dump(const CommandLine& line) {
-    const std::string text = TreeFileText(ReadWindowTree(!line.all), line.json);
+    const std::string text = line.format->write(ReadWindowTree(!line.all));
     if (!line.out && WriteToParent(text)) {
         return 0;
     }
-    const std::string path = line.out.value_or(line.json ? "vantry-tree.json" : "vantry-tree.txt");
+    const std::string path = line.out.value_or(line.format->DefaultFileName());
     if (const auto problem = WriteWholeFile(path, text)) {
         Tell(*problem + "\r\n", MB_ICONERROR);
         return 1;
@@ -64,10 +64,6 @@ int Dump(const CommandLine& line) {
 }
 
 } // namespace
-
-std::string TreeFileText(const WindowRecord& root, bool json) {
-    return json ? TreeJson(root) : TreeText(root);
-}
 
 int RunCommandLine(const CommandLine& line) {
     switch (line.mode) {

@@ -2,14 +2,10 @@
 #pragma once
 
 #include "app/command_line.h"
-#include "model/tree_dump.h"
 
 #include <string>
 
 namespace vantry {
-
-// The tree as the chosen format writes it.
-std::string TreeFileText(const WindowRecord& root, bool json);
 
 // Prints the usage or writes the dump, without a window; returns the exit code (0 done, 1 the
 // file could not be written, 2 a switch was wrong).

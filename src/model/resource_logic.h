@@ -2,7 +2,7 @@
 // icon-group directory, string blocks as text, and the preview's cell arithmetic.
 #pragma once
 
-#include "resources/tree_pictures.h"
+#include "model/tree_pictures.h"
 
 #include <cstdint>
 #include <optional>

@@ -77,4 +77,8 @@ std::string TreeJson(const WindowRecord& root) {
            "\n";
 }
 
+std::string TreeFormat::DefaultFileName() const {
+    return "vantry-tree." + std::string(extension);
+}
+
 } // namespace vantry

@@ -4,8 +4,10 @@
 
 #include "model/position_text.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantry {
@@ -33,5 +35,23 @@ std::string TreeText(const WindowRecord& root);
 
 // Nested objects, two spaces of indent, UTF-8; a byte sequence that is no UTF-8 becomes U+FFFD.
 std::string TreeJson(const WindowRecord& root);
+
+// A file format of the tree: its name in the save dialog, its file extension, its switch on
+// the command line ("" for the default) and its writer.
+struct TreeFormat {
+    std::string_view name;
+    std::string_view extension;
+    std::string_view switchName;
+    std::string (*write)(const WindowRecord& root);
+
+    // "vantry-tree.txt": the name a file of this format gets unless one is given.
+    std::string DefaultFileName() const;
+};
+
+// Every format, the default first. A new format is one entry here.
+inline constexpr std::array<TreeFormat, 2> kTreeFormats{{
+    {"Text", "txt", "", &TreeText},
+    {"JSON", "json", "json", &TreeJson},
+}};
 
 } // namespace vantry

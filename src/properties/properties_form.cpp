@@ -4,17 +4,16 @@
 #include "core/mapi_win.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/menu.h"
-#include "tree/main_form.h"
 
 namespace vantry {
 
-frmProperties::frmProperties(Main& main)
+frmProperties::frmProperties(WindowTreeHost& host)
     : CurrentWindowForm({"Window properties", 5010, 3960, tk::BorderStyle::FixedDialog}),
       tabProperties({120, 120, 4815, 3375}),
       fraIsNotWin({.place = {180, 480, 4455, 2955}, .border = false}),
       lblInvalidWin({240, 960, 3975, 255}, ""),
       cmdClose({.place = {2400, 3540, 1155, 345}, .caption = "&OK", .isDefault = true}),
-      cmdRefresh({.place = {3720, 3540, 1155, 345}, .caption = "&Update"}), main_(main) {
+      cmdRefresh({.place = {3720, 3540, 1155, 345}, .caption = "&Update"}), host_(host) {
     lblInvalidWin.SetFont({.bold = true});
     AddControl(cmdClose);
     AddControl(cmdRefresh);
@@ -37,7 +36,7 @@ frmProperties::frmProperties(Main& main)
 }
 
 void frmProperties::Form_Load() {
-    main_.PlaceBesideSelection(*this);
+    host_.PlaceBesideSelection(*this);
     for (PropertiesTab* tab : tabs) {
         tab->Load();
     }
@@ -46,7 +45,7 @@ void frmProperties::Form_Load() {
 }
 
 void frmProperties::DoRefresh() {
-    const std::int32_t handle = main_.GetCurhWnd();
+    const std::int32_t handle = host_.GetCurhWnd();
     SetCaption("Window properties - " + mAPI::HexStr8(handle));
     HWND window = mAPI::IntToHandle<HWND>(handle);
     if (!ValidateWindow(window)) {
@@ -90,15 +89,15 @@ bool frmProperties::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resu
 }
 
 HWND frmProperties::CurrentWindow() const {
-    return mAPI::IntToHandle<HWND>(main_.GetCurhWnd());
+    return mAPI::IntToHandle<HWND>(host_.GetCurhWnd());
 }
 
 bool frmProperties::SelectWindow(std::int32_t handle) {
-    return main_.SelectWindow(handle);
+    return host_.SelectWindow(handle);
 }
 
 bool frmProperties::ShowsOnlyVisible() const {
-    return main_.ShowsOnlyVisible();
+    return host_.ShowsOnlyVisible();
 }
 
 bool frmProperties::ValidateWindow(HWND window) {

@@ -3,7 +3,7 @@
 // own (properties_tab.h); the form creates, shows and fills them through one list.
 #pragma once
 
-#include "model/current_window_form.h"
+#include "model/window_tree_host.h"
 #include "properties/classes_tab.h"
 #include "properties/general_tab.h"
 #include "properties/position_tab.h"
@@ -17,11 +17,9 @@
 
 namespace vantry {
 
-class Main;
-
 class frmProperties : public CurrentWindowForm, private TabHost {
   public:
-    explicit frmProperties(Main& main);
+    explicit frmProperties(WindowTreeHost& host);
 
     void DoRefresh() override;
     // Every tab in tab order: its caption, then "Label: value" a line.
@@ -57,7 +55,7 @@ class frmProperties : public CurrentWindowForm, private TabHost {
     bool ValidateWindow(HWND window);
     void ShowSelectedPanel();
 
-    Main& main_;
+    WindowTreeHost& host_;
 };
 
 } // namespace vantry

@@ -6,14 +6,13 @@
 #include "core/process_lookup.h"
 #include "core/version.h"
 #include "model/module_access.h"
+#include "model/tree_pictures.h"
 #include "resources/resource_layout.h"
 #include "resources/resource_save.h"
-#include "resources/tree_pictures.h"
 #include "toolkit/app.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/menu.h"
-#include "tree/main_form.h"
 
 namespace vantry {
 
@@ -25,7 +24,7 @@ constexpr std::uint32_t kWindowColor = tk::SystemColor(COLOR_WINDOW);
 
 } // namespace
 
-frmResources::frmResources(Main& main)
+frmResources::frmResources(WindowTreeHost& host)
     : CurrentWindowForm({"Resource view", 5715, 3765, tk::BorderStyle::Sizable}),
       Label4({60, 120, 1110, 195}, "Resource from:"), cboResMode({60, 360, 2115, 315}),
       Label2({2280, 75, 1170, 195}, "Resource name:"),
@@ -46,7 +45,7 @@ frmResources::frmResources(Main& main)
       cmdClose({.place = {3240, 3360, 1155, 345}, .caption = "&OK"}),
       cmdRefresh({.place = {4500, 3360, 1155, 345}, .caption = "&Update"}),
       imlTree(tk::ScaledPixels(kTreePictureWidth), tk::ScaledPixels(kTreePictureHeight)),
-      imlGroup(tk::ScaledPixels(16), tk::ScaledPixels(16)), main_(main) {
+      imlGroup(tk::ScaledPixels(16), tk::ScaledPixels(16)), host_(host) {
     for (tk::Control* control : std::initializer_list<tk::Control*>{
              &Label4, &cboResMode, &Label2, &txtResName, &Label1, &txtResType, &Label3, &txtSize,
              &tvRes, &picPreviewBack, &picTemp, &cmdClose, &cmdRefresh}) {
@@ -74,7 +73,7 @@ frmResources::frmResources(Main& main)
 }
 
 void frmResources::Form_Load() {
-    main_.PlaceBesideSelection(*this);
+    host_.PlaceBesideSelection(*this);
     if (imlTree.Count() == 0) { // drawn at the first showing, kept for the next ones
         for (int picture = 1; picture <= static_cast<int>(TreePicture::Other); ++picture) {
             imlTree.AddPicture(DrawTreePicture(static_cast<TreePicture>(picture)));
@@ -93,7 +92,7 @@ bool frmResources::Form_QueryUnload() {
 }
 
 void frmResources::DoRefresh() {
-    const std::int32_t handle = main_.GetCurhWnd();
+    const std::int32_t handle = host_.GetCurhWnd();
     SetCaption("Resource view - " + mAPI::HexStr8(handle));
     HWND window = mAPI::IntToHandle<HWND>(handle);
     if (!IsWindow(window)) {

@@ -4,9 +4,9 @@
 
 #include "core/handles.h"
 #include "core/resource_enum.h"
-#include "model/current_window_form.h"
 #include "model/module_access.h"
 #include "model/resource_logic.h"
+#include "model/window_tree_host.h"
 #include "resources/previews.h"
 #include "toolkit/button.h"
 #include "toolkit/imagelist.h"
@@ -21,11 +21,9 @@
 
 namespace vantry {
 
-class Main;
-
 class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
   public:
-    explicit frmResources(Main& main);
+    explicit frmResources(WindowTreeHost& host);
 
     void DoRefresh() override;
 
@@ -73,7 +71,7 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     void ShowPane(PreviewPane pane);
     void Preview(const NameKeyParts& name);
 
-    Main& main_;
+    WindowTreeHost& host_;
     ResourceSource source_;
     // The type whose names are being listed: its names all go under it.
     std::string currentTypeText_;

@@ -8,7 +8,6 @@
 #include "search/handle_text.h"
 #include "toolkit/loaded_forms.h"
 #include "toolkit/memory_surface.h"
-#include "tree/main_form.h"
 
 namespace vantry {
 
@@ -23,7 +22,7 @@ void SelectAllText(tk::TextBox& box) {
 
 } // namespace
 
-frmFindWindow::frmFindWindow(Main& main)
+frmFindWindow::frmFindWindow(WindowTreeHost& host)
     : tk::Form({"Window search", 4710, 3375, tk::BorderStyle::FixedDialog}),
       cmdOK({.place = {3420, 120, 1155, 345}, .caption = "&OK", .isDefault = true}),
       cmdCancel({.place = {3420, 540, 1155, 345}, .caption = "&Cancel"}),
@@ -40,7 +39,7 @@ frmFindWindow::frmFindWindow(Main& main)
       txtWinText({.place = {1500, 2565, 1635, 315}, .locked = true, .backColor = kBoxGrey}),
       Label3({480, 2985, 870, 195}, "&Class name:"),
       txtClassName({.place = {1500, 2940, 1635, 315}, .locked = true, .backColor = kBoxGrey}),
-      main_(main) {
+      host_(host) {
     picFindBack.SetContainer(fraFinderBack);
     picFind.SetContainer(picFindBack);
     chkHideApp.SetContainer(fraFinderBack);
@@ -72,7 +71,7 @@ frmFindWindow::frmFindWindow(Main& main)
 }
 
 void frmFindWindow::Form_Load() {
-    main_.PlaceCentred(*this);
+    host_.PlaceCentred(*this);
     highlightedWnd_ = nullptr;
     if (!finderCursor_) {
         finderCursor_ = tk::CreateMonochromeCursor(DrawFinderCursor(), kFinderHotSpotX,
@@ -109,7 +108,7 @@ void frmFindWindow::cmdOK_Click() {
     if (!handle) {
         return; // not a handle: the dialog stays as it is
     }
-    if (!main_.SelectWindow(*handle) && *handle != 0) {
+    if (!host_.SelectWindow(*handle) && *handle != 0) {
         tk::ShowMessageBox(hWnd(), "The window " + mAPI::HexStr8(*handle) + " could not be found.",
                            VANTRY_TITLE, MB_OK | MB_ICONHAND);
     }
@@ -122,12 +121,8 @@ void frmFindWindow::cmdCancel_Click() {
 
 void frmFindWindow::chkHideApp_Click() {
     const bool show = chkHideApp.Value() == 0;
-    ShowFormWindow(&main_, show);
-    for (const tk::Form* form : {static_cast<const tk::Form*>(main_.Forms().properties),
-                                 static_cast<const tk::Form*>(main_.Forms().resources)}) {
-        if (form && tk::IsFormLoaded(*form)) {
-            ShowFormWindow(form, show);
-        }
+    for (const tk::Form* form : host_.OpenForms()) {
+        ShowFormWindow(form, show);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/handles.h"
+#include "model/window_tree_host.h"
 #include "toolkit/button.h"
 #include "toolkit/form.h"
 #include "toolkit/picturebox.h"
@@ -11,11 +12,9 @@
 
 namespace vantry {
 
-class Main;
-
 class frmFindWindow : public tk::Form {
   public:
-    explicit frmFindWindow(Main& main);
+    explicit frmFindWindow(WindowTreeHost& host);
 
     tk::CommandButton cmdOK;
     tk::CommandButton cmdCancel;
@@ -53,7 +52,7 @@ class frmFindWindow : public tk::Form {
     void ShowFormWindow(const tk::Form* form, bool show);
     void DrawFinderPicture();
 
-    Main& main_;
+    WindowTreeHost& host_;
     HWND highlightedWnd_ = nullptr;
     mAPI::Cursor finderCursor_;
 };

@@ -1,10 +1,10 @@
 #include "tree/main_form.h"
 
-#include "app/dump_command.h"
 #include "core/file_output.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
 #include "model/form_placement.h"
+#include "model/tree_dump.h"
 #include "model/window_text.h"
 #include "model/window_walk.h"
 #include "toolkit/clipboard.h"
@@ -143,15 +143,21 @@ void Main::Form_Resize() {
 }
 
 void Main::mnuSaveTree_Click() {
-    const auto choice = tk::AskSaveFile(
-        hWnd(), {.fileName = "vantry-tree.txt",
-                 .filters = {{"Text (*.txt)", "*.txt"}, {"JSON (*.json)", "*.json"}},
-                 .defaultExtension = "txt"});
-    if (!choice) {
+    tk::SaveFileRequest request{.fileName = kTreeFormats[0].DefaultFileName(),
+                                .filters = {},
+                                .defaultExtension = std::string(kTreeFormats[0].extension)};
+    for (const TreeFormat& format : kTreeFormats) {
+        const std::string pattern = "*." + std::string(format.extension);
+        request.filters.push_back({std::string(format.name) + " (" + pattern + ")", pattern});
+    }
+    const auto choice = tk::AskSaveFile(hWnd(), request);
+    if (!choice || choice->filter < 0 ||
+        static_cast<std::size_t>(choice->filter) >= kTreeFormats.size()) {
         return;
     }
     SetPointer(tk::MousePointer::Hourglass);
-    const std::string text = TreeFileText(ReadWindowTree(ShowsOnlyVisible()), choice->filter == 1);
+    const TreeFormat& format = kTreeFormats[static_cast<std::size_t>(choice->filter)];
+    const std::string text = format.write(ReadWindowTree(ShowsOnlyVisible()));
     const auto problem = WriteWholeFile(choice->path, text);
     SetPointer(tk::MousePointer::Default);
     if (problem) {
@@ -226,12 +232,25 @@ void Main::tvTree_NodeClick() {
     if (placeBeforeFilter_) {
         placeBeforeFilter_->selected = tvTree.SelectedKey(); // the user's choice while filtering
     }
-    if (IsLoadedForm(forms_.properties)) {
-        forms_.properties->DoRefresh();
+    FollowSelection();
+}
+
+void Main::FollowSelection() {
+    for (CurrentWindowForm* form : {forms_.properties, forms_.resources}) {
+        if (IsLoadedForm(form)) {
+            form->DoRefresh();
+        }
     }
-    if (IsLoadedForm(forms_.resources)) {
-        forms_.resources->DoRefresh();
+}
+
+std::vector<const tk::Form*> Main::OpenForms() const {
+    std::vector<const tk::Form*> open{this};
+    for (const CurrentWindowForm* form : {forms_.properties, forms_.resources}) {
+        if (IsLoadedForm(form)) {
+            open.push_back(form);
+        }
     }
+    return open;
 }
 
 bool Main::CopySelectedNode() {

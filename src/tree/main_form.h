@@ -3,8 +3,8 @@
 
 #include "core/handles.h"
 #include "core/mapi_win.h"
-#include "model/current_window_form.h"
 #include "model/handle_index.h"
+#include "model/window_tree_host.h"
 #include "toolkit/app.h"
 #include "toolkit/form.h"
 #include "toolkit/imagelist.h"
@@ -38,24 +38,22 @@ struct MainForms {
     tk::Form* search = nullptr;
 };
 
-class Main : public tk::Form {
+class Main : public tk::Form, public WindowTreeHost {
   public:
     Main();
 
     void SetForms(MainForms forms) { forms_ = forms; }
     const MainForms& Forms() const { return forms_; }
 
-    // The handle of the selected node's window; 0 when no node is selected.
-    std::int32_t GetCurhWnd() const;
-    // Selects the window's node, as code selects (no NodeClick); false when the tree has none.
-    bool SelectWindow(std::int32_t handle);
-    // Whether the tree lists visible windows only ("Show only visible windows").
-    bool ShowsOnlyVisible() const { return mnuOnlyVisible.Checked(); }
-
-    // Where the forms Main opens stand: a dialog centred over Main, an inspection form beside
-    // the selected node rather than over it. Both stay on Main's screen.
-    void PlaceCentred(tk::Form& form) const;
-    void PlaceBesideSelection(tk::Form& form) const;
+    std::int32_t GetCurhWnd() const override;
+    // Selects the window's node, as code selects (no NodeClick).
+    bool SelectWindow(std::int32_t handle) override;
+    bool ShowsOnlyVisible() const override { return mnuOnlyVisible.Checked(); }
+    void PlaceCentred(tk::Form& form) const override;
+    void PlaceBesideSelection(tk::Form& form) const override;
+    std::vector<const tk::Form*> OpenForms() const override;
+    // The properties form first, then the resource view.
+    void FollowSelection() override;
 
     tk::MenuBar menuBar;
     tk::MenuItem mnuFile{"&File"};

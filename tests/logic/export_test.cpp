@@ -29,11 +29,11 @@ TEST(CommandLine, ReadsTheDumpSwitchesInAnyCaseAndOrder) {
     EXPECT_EQ(Parse({}).mode, RunMode::Gui);
     const CommandLine dump = Parse({"-OUT", "C:\\t\u00e9st.json", "/Json", "/dump", "/ALL"});
     EXPECT_EQ(dump.mode, RunMode::Dump);
-    EXPECT_TRUE(dump.json);
+    EXPECT_EQ(dump.format, &kTreeFormats[1]);
     EXPECT_TRUE(dump.all);
     EXPECT_EQ(dump.out, "C:\\t\u00e9st.json");
     const CommandLine plain = Parse({"/dump"});
-    EXPECT_FALSE(plain.json || plain.all || plain.out);
+    EXPECT_FALSE(plain.format != &kTreeFormats[0] || plain.all || plain.out);
     EXPECT_EQ(Parse({"/dump", "/?"}).mode, RunMode::Usage);
     const CommandLine filtered = Parse({"/Filter", "sample window"});
     EXPECT_EQ(filtered.mode, RunMode::Gui);

@@ -2,9 +2,9 @@
 // These run at 96 dots per inch with the other tests, and at 120, 144 and 192 in scale runs.
 #include "core/version.h"
 #include "main_fixture.h"
+#include "model/tree_pictures.h"
 #include "properties/properties_form.h"
 #include "resources/resources_form.h"
-#include "resources/tree_pictures.h"
 #include "scale_run.h"
 #include "search/find_window_form.h"
 #include "toolkit/app.h"

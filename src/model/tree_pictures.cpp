@@ -1,4 +1,4 @@
-#include "resources/tree_pictures.h"
+#include "model/tree_pictures.h"
 
 namespace vantry {
 

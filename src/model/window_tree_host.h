@@ -1,0 +1,42 @@
+// How the forms about one window meet the window tree: what they ask of it, and how they hear
+// of a new selection. The tree is one implementation; tests give others.
+#pragma once
+
+#include "toolkit/form.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vantry {
+
+// A form about the current window that follows the tree's selection while it is loaded.
+class CurrentWindowForm : public tk::Form {
+  public:
+    using tk::Form::Form;
+    // Shows the window that is current now.
+    virtual void DoRefresh() = 0;
+};
+
+class WindowTreeHost {
+  public:
+    // The handle of the selected window; 0 when none is selected.
+    virtual std::int32_t GetCurhWnd() const = 0;
+    // Selects the window, as code selects (the forms are not told); false when the tree lacks it.
+    virtual bool SelectWindow(std::int32_t handle) = 0;
+    // Whether the tree lists visible windows only.
+    virtual bool ShowsOnlyVisible() const = 0;
+    // Where a form opens: a dialog centred over the tree, an inspection form beside the
+    // selected node rather than over it; both on the tree's screen.
+    virtual void PlaceCentred(tk::Form& form) const = 0;
+    virtual void PlaceBesideSelection(tk::Form& form) const = 0;
+    // The tree's own form and the loaded forms that follow its selection.
+    virtual std::vector<const tk::Form*> OpenForms() const = 0;
+    // The selection changed as the user changes it: every loaded form that follows it shows
+    // the window that is current now, in one order.
+    virtual void FollowSelection() = 0;
+
+  protected:
+    ~WindowTreeHost() = default;
+};
+
+} // namespace vantry
