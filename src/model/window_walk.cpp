@@ -3,11 +3,11 @@
 #include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "core/process_lookup.h"
+#include "model/system_windows.h"
 
 #include <windows.h>
 
 #include <unordered_map>
-#include <unordered_set>
 
 namespace vantry {
 
@@ -17,16 +17,21 @@ Box BoxOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-class Walk {
+// The list's windows as records, with the values a file holds beyond the tree's texts.
+class Records {
   public:
-    explicit Walk(bool onlyVisible) : onlyVisible_(onlyVisible) {}
+    explicit Records(const WindowList& list) : list_(list), children_(list.Size()) {
+        for (WindowList::Index i = 1; i < list.Size(); ++i) {
+            children_[*list.Parent(i)].push_back(i);
+        }
+    }
 
-    WindowRecord Read(HWND window) {
-        met_.insert(window);
+    WindowRecord Read(WindowList::Index entry) {
+        HWND window = mAPI::IntToHandle<HWND>(list_.Handle(entry));
         WindowRecord record;
-        record.handle = mAPI::HandleToInt(window);
-        record.caption = mAPI::ProcessTextToUtf8(mAPI::ReadWindowCaption(window));
-        record.className = mAPI::ProcessTextToUtf8(mAPI::ReadClassName(window));
+        record.handle = list_.Handle(entry);
+        record.caption = mAPI::ProcessTextToUtf8(std::string(list_.Caption(entry)));
+        record.className = mAPI::ProcessTextToUtf8(std::string(list_.ClassName(entry)));
         RECT rect{};
         GetWindowRect(window, &rect);
         record.rect = BoxOf(rect);
@@ -40,19 +45,13 @@ class Walk {
         record.threadId = GetWindowThreadProcessId(window, &processId);
         record.processId = processId;
         record.executable = ExecutableOf(processId);
-        ReadChildren(window, record.children);
+        for (const WindowList::Index child : children_[entry]) {
+            record.children.push_back(Read(child));
+        }
         return record;
     }
 
   private:
-    void ReadChildren(HWND window, std::vector<WindowRecord>& children) {
-        mAPI::ForEachChildWindow(window, [&](HWND child) {
-            if (met_.count(child) == 0 && (!onlyVisible_ || mAPI::IsVisibleOnScreen(child))) {
-                children.push_back(Read(child));
-            }
-        });
-    }
-
     // Looked up once per process.
     const std::string& ExecutableOf(DWORD processId) {
         auto found = executables_.find(processId);
@@ -64,15 +63,19 @@ class Walk {
         return found->second;
     }
 
-    bool onlyVisible_;
-    std::unordered_set<HWND> met_;
+    const WindowList& list_;
+    std::vector<std::vector<WindowList::Index>> children_;
     std::unordered_map<DWORD, std::string> executables_;
 };
 
 } // namespace
 
 WindowRecord ReadWindowTree(bool onlyVisible) {
-    return Walk(onlyVisible).Read(GetDesktopWindow());
+    // The same walk as the tree's, with whole captions.
+    SystemWindows system({});
+    WindowList list;
+    list.Load(system, mAPI::HandleToInt(GetDesktopWindow()), onlyVisible);
+    return Records(list).Read(0);
 }
 
 } // namespace vantry
