@@ -20,8 +20,7 @@ class SystemWindows : public WindowQueries {
     };
     explicit SystemWindows(Options options) : options_(std::move(options)) {}
 
-    void ForEachChild(std::int32_t window,
-                      const std::function<void(std::int32_t)>& visit) override;
+    void ForEachChild(std::int32_t window, const std::function<void(std::int32_t)>& visit) override;
     bool Shows(std::int32_t window) override;
     std::int32_t Parent(std::int32_t window) override;
     WindowFacts Facts(std::int32_t window) override;

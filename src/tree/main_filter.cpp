@@ -37,7 +37,8 @@ void Main::PlaceFilterBox() {
 }
 
 void Main::ShowWindowCount() {
-    txtFilter.SetCueText(FilterCueText(entries_.size(), GroupedCount(entries_.size())));
+    const std::size_t count = windows_.LiveCount();
+    txtFilter.SetCueText(FilterCueText(count, GroupedCount(count)));
 }
 
 std::optional<wchar_t> Main::txtFilter_KeyPress(wchar_t key) {
@@ -58,82 +59,67 @@ void Main::ApplyFilter() {
     if (text.empty()) {
         matches_.clear();
         lblFilterCount.SetVisible(false);
-        if (filterTexts_.empty()) {
+        if (!placeBeforeFilter_) {
             return; // the tree is whole already
         }
-        const auto place = placeBeforeFilter_ ? *placeBeforeFilter_ : tvTree.CurrentPlace();
+        const auto place = *placeBeforeFilter_;
         placeBeforeFilter_.reset();
-        ShowEntries(std::vector<bool>(entries_.size(), true), {});
+        {
+            const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
+            tvTree.Clear();
+            ShowEntries(0);
+        }
         tvTree.RestorePlace(place);
-        std::vector<std::string>().swap(filterTexts_); // held only while the filter narrows
         return;
     }
     if (!placeBeforeFilter_) {
         placeBeforeFilter_ = tvTree.CurrentPlace();
     }
-    if (filterTexts_.size() != entries_.size()) {
-        // The first keystroke after a load: the tree is whole, and holds every text.
-        filterTexts_.clear();
-        for (const WindowEntry& entry : entries_) {
-            filterTexts_.push_back(tvTree.NodeText(tvTree.Find(WindowKey(entry.handle))));
-        }
-    }
     matches_ = MatchingEntries(text);
     std::vector<int> parents;
-    parents.reserve(entries_.size());
-    for (const WindowEntry& entry : entries_) {
-        parents.push_back(entry.parent);
+    parents.reserve(windows_.Size());
+    for (WindowList::Index i = 0; i < windows_.Size(); ++i) {
+        const auto parent = windows_.Parent(i);
+        parents.push_back(parent ? static_cast<int>(*parent) : -1);
     }
-    ShowEntries(KeptWithAncestors(parents, matches_), matches_);
+    const std::vector<bool> kept = KeptWithAncestors(parents, matches_);
+    {
+        const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
+        tvTree.Clear();
+        ShowEntries(0, &kept, &matches_);
+    }
     if (placeBeforeFilter_->selected) {
         tvTree.SelectByKey(*placeBeforeFilter_->selected);
     }
     const auto count = static_cast<std::size_t>(std::count(matches_.begin(), matches_.end(), true));
-    lblFilterCount.SetCaption(GroupedCount(count) + " of " + GroupedCount(entries_.size()));
+    lblFilterCount.SetCaption(GroupedCount(count) + " of " + GroupedCount(windows_.LiveCount()));
     lblFilterCount.SetVisible(true);
 }
 
 std::vector<bool> Main::MatchingEntries(const std::string& text) {
     // Process ids once per load, executables once per process per load.
-    if (processIds_.size() != entries_.size()) {
-        processIds_.clear();
-        for (const WindowEntry& entry : entries_) {
-            DWORD processId = 0;
-            GetWindowThreadProcessId(entry.Window(), &processId);
-            processIds_.push_back(processId);
-        }
+    while (processIds_.size() < windows_.Size()) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(mAPI::IntToHandle<HWND>(windows_.Handle(
+                                     static_cast<WindowList::Index>(processIds_.size()))),
+                                 &processId);
+        processIds_.push_back(processId);
     }
     // The program's own filter box holds the typed text as its caption: never a match.
     const std::int32_t ownBox = mAPI::HandleToInt(txtFilter.hWnd());
-    std::vector<bool> matches(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
+    std::vector<bool> matches(windows_.Size());
+    for (WindowList::Index i = 0; i < windows_.Size(); ++i) {
+        if (!windows_.Live(i) || windows_.Handle(i) == ownBox) {
+            continue;
+        }
         const std::uint32_t processId = processIds_[i];
         auto found = executables_.find(processId);
         if (found == executables_.end()) {
             found = executables_.emplace(processId, mAPI::GetExePath(processId)).first;
         }
-        matches[i] = entries_[i].handle && entries_[i].handle != ownBox &&
-                     MatchesFilter(text, {filterTexts_[i], processId, found->second});
+        matches[i] = MatchesFilter(text, {windows_.DisplayText(i), processId, found->second});
     }
     return matches;
-}
-
-void Main::ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& bold) {
-    const bool narrowed = !bold.empty();
-    const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
-    tvTree.Clear();
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (!kept[i] || !entries_[i].handle) { // a window that ended while the tree was live
-            continue;
-        }
-        const WindowEntry& entry = entries_[i];
-        const std::string parentKey =
-            entry.parent < 0 ? std::string()
-                             : WindowKey(entries_[static_cast<std::size_t>(entry.parent)].handle);
-        // A narrowed tree shows every match; the whole tree opens at the desktop only.
-        tvTree.Add(parentKey, WindowKey(entry.handle), filterTexts_[i], ImageOf(i),
-                   narrowed && bold[i], narrowed || entry.parent < 0);
-    }
 }
 
 void Main::SelectMatch(bool forward) {
@@ -141,16 +127,15 @@ void Main::SelectMatch(bool forward) {
         return;
     }
     const auto selected = SelectedWindow();
-    const auto current = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
-        return selected && entry.Window() == *selected;
-    });
-    const auto count = static_cast<std::ptrdiff_t>(entries_.size());
-    const std::ptrdiff_t start =
-        current == entries_.end() ? (forward ? -1 : count) : current - entries_.begin();
+    const auto current = selected ? windows_.Find(mAPI::HandleToInt(*selected)) : std::nullopt;
+    const auto count = static_cast<std::ptrdiff_t>(matches_.size());
+    const std::ptrdiff_t start = current && *current < matches_.size()
+                                     ? static_cast<std::ptrdiff_t>(*current)
+                                     : (forward ? -1 : count);
     for (std::ptrdiff_t step = 1; step <= count; ++step) {
         const std::ptrdiff_t at = ((start + (forward ? step : -step)) % count + count) % count;
         if (matches_[static_cast<std::size_t>(at)]) {
-            SelectWindow(entries_[static_cast<std::size_t>(at)].handle);
+            SelectWindow(windows_.Handle(static_cast<WindowList::Index>(at)));
             tvTree_NodeClick(); // as the user's own choice: the open forms follow
             return;
         }

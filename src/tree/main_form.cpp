@@ -26,10 +26,6 @@ constexpr std::uint32_t kWindowBackground = tk::SystemColor(COLOR_WINDOW);
 constexpr std::uint32_t kTreeLineColor = tk::SystemColor(COLOR_GRAYTEXT);
 constexpr int kTreeLineImage = 1;
 
-std::string KeyOf(HWND window) {
-    return WindowKey(mAPI::HandleToInt(window));
-}
-
 std::vector<tk::ToolbarButton> CommandButtons() {
     std::vector<tk::ToolbarButton> buttons;
     for (const ToolbarCommand& command : kToolbarCommands) {
@@ -254,11 +250,14 @@ std::vector<const tk::Form*> Main::OpenForms() const {
 }
 
 bool Main::CopySelectedNode() {
-    HTREEITEM selected = TreeView_GetSelection(tvTree.hWnd());
-    if (selected) {
-        tk::CopyText(hWnd(), tvTree.NodeText(selected));
+    const auto window = SelectedWindow();
+    if (!window) {
+        return false;
     }
-    return selected != nullptr;
+    if (const auto entry = windows_.Find(mAPI::HandleToInt(*window))) {
+        tk::CopyText(hWnd(), windows_.DisplayText(*entry));
+    }
+    return true;
 }
 
 void Main::tvTree_DblClick() {
@@ -288,7 +287,6 @@ void Main::mnuUpdate_Click() {
 }
 
 void Main::LoadWindowTree() {
-    HWND desktop = GetDesktopWindow();
     SetPointer(tk::MousePointer::Hourglass);
     sbrState.SetSimpleText("Loading Window Hierarchy...");
     tk::DoEvents();
@@ -301,14 +299,12 @@ void Main::LoadWindowTree() {
         tvTree.Clear();
         imlWinIcons.Clear();
         drawnIcon_ = nullptr; // a handle may since have been given to another icon
-        entries_.clear();
-        entryIndex_.Clear();
-        iconImages_.clear();
-        filterTexts_.clear();
         processIds_.clear();
         executables_.clear();
         AddTreeLineImage();
-        AddWindowNode(-1, desktop);
+        SystemWindows queries = TreeQueries();
+        windows_.Load(queries, mAPI::HandleToInt(GetDesktopWindow()), mnuOnlyVisible.Checked());
+        ShowEntries(0);
         tvTree.RestorePlace(place); // the user's place, for the windows still there
     }
     ShowWindowCount();
@@ -328,46 +324,39 @@ void Main::AddTreeLineImage() {
     imlWinIcons.Add(picTreeLn.hdc());
 }
 
-void Main::AddWindowNode(int parentEntry, HWND window) {
-    if (!window) {
-        return;
-    }
-    // A window re-parented during the walk can be met again; its first place stands.
-    if (EntryOf(window) >= 0) {
-        return;
-    }
-    std::string key = KeyOf(window);
-    const bool root = parentEntry < 0;
-    if (!root && mnuOnlyVisible.Checked() && !ShowsOnScreen(window)) {
-        return;
-    }
-    std::string text = GetWindowDisplayText(window);
-    const int image = root ? kTreeLineImage : GetWindowIconIndex(window);
-    const std::string parentKey =
-        root ? std::string() : WindowKey(entries_[static_cast<std::size_t>(parentEntry)].handle);
-    if (!recordOnly_) {
-        HTREEITEM node = tvTree.Add(parentKey, std::move(key), text, image);
-        if (!node) {
-            return;
-        }
-        if (root) {
-            tvTree.SetExpanded(node, true);
-        }
-    }
-    if (recordOnly_) {
-        filterTexts_.push_back(text);
-    }
-    if (image != kTreeLineImage) {
-        iconImages_.emplace(entries_.size(), image);
-    }
-    entries_.push_back({mAPI::HandleToInt(window), parentEntry});
-    entryIndex_.Add(entries_.back().handle, static_cast<HandleIndex::Entry>(entries_.size() - 1),
-                    [this](HandleIndex::Entry entry) { return entries_[entry].handle; });
-    AddChildWindows(static_cast<int>(entries_.size()) - 1, window);
+SystemWindows Main::TreeQueries() {
+    HWND desktop = GetDesktopWindow();
+    return SystemWindows({.captionChars = kMaxTreeCaption,
+                          .shows = [this](HWND window) { return ShowsOnScreen(window); },
+                          .picture =
+                              [this, desktop](HWND window) {
+                                  return window == desktop ? kTreeLineImage
+                                                           : GetWindowIconIndex(window);
+                              }});
 }
 
-void Main::AddChildWindows(int entry, HWND window) {
-    mAPI::ForEachChildWindow(window, [this, entry](HWND child) { AddWindowNode(entry, child); });
+void Main::ShowEntries(WindowList::Index first, const std::vector<bool>* kept,
+                       const std::vector<bool>* bold) {
+    // Each entry's node, found without a key lookup for the entries added here.
+    std::vector<HTREEITEM> nodes(windows_.Size() - first, nullptr);
+    for (WindowList::Index i = first; i < windows_.Size(); ++i) {
+        if (!windows_.Live(i) || (kept && !(*kept)[i])) {
+            continue;
+        }
+        const auto parent = windows_.Parent(i);
+        HTREEITEM parentNode = TVI_ROOT;
+        if (parent) {
+            parentNode = *parent >= first ? nodes[*parent - first]
+                                          : tvTree.Find(WindowKey(windows_.Handle(*parent)));
+            if (!parentNode) {
+                continue;
+            }
+        }
+        // A narrowed tree shows every match; the whole tree opens at the desktop only.
+        nodes[i - first] =
+            tvTree.AddChild(parentNode, WindowKey(windows_.Handle(i)), windows_.DisplayText(i),
+                            windows_.Picture(i), bold && (*bold)[i], kept || !parent);
+    }
 }
 
 bool Main::ShowsOnScreen(HWND window) const {
@@ -376,17 +365,6 @@ bool Main::ShowsOnScreen(HWND window) const {
         window = hWnd();
     }
     return mAPI::IsVisibleOnScreen(window);
-}
-
-std::string Main::GetWindowDisplayText(HWND window) {
-    return WindowDisplayText(mAPI::HandleToInt(window),
-                             mAPI::ReadWindowCaption(window, kMaxTreeCaption),
-                             mAPI::ReadClassName(window));
-}
-
-int Main::ImageOf(std::size_t entry) const {
-    const auto found = iconImages_.find(entry);
-    return found == iconImages_.end() ? kTreeLineImage : found->second;
 }
 
 int Main::GetWindowIconIndex(HWND window) {

@@ -3,7 +3,8 @@
 
 #include "core/handles.h"
 #include "core/mapi_win.h"
-#include "model/handle_index.h"
+#include "model/system_windows.h"
+#include "model/window_list.h"
 #include "model/window_tree_host.h"
 #include "toolkit/app.h"
 #include "toolkit/form.h"
@@ -25,7 +26,6 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -116,12 +116,16 @@ class Main : public tk::Form, public WindowTreeHost {
 
     void LoadWindowTree();
     void AddTreeLineImage();
-    void AddWindowNode(int parentEntry, HWND window);
-    void AddChildWindows(int entry, HWND window);
+    // The system's windows as the tree lists them: captions cut as the tree cuts them, the
+    // "Only visible windows" test, and each window's picture drawn into the tree's images.
+    SystemWindows TreeQueries();
     // Whether the window counts as visible on the screen, as "Only visible windows" asks.
     bool ShowsOnScreen(HWND window) const;
-    std::string GetWindowDisplayText(HWND window);
     int GetWindowIconIndex(HWND window);
+    // Adds nodes for the list's entries from first on, below their parents' nodes; with
+    // narrowed, only the kept ones, expanded, the matches in bold.
+    void ShowEntries(WindowList::Index first, const std::vector<bool>* kept = nullptr,
+                     const std::vector<bool>* bold = nullptr);
     // The selected node's window; nullopt without a selection or for a key that holds no handle.
     std::optional<HWND> SelectedWindow() const;
 
@@ -130,55 +134,31 @@ class Main : public tk::Form, public WindowTreeHost {
     void tmrLive_Timer();
     static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,
                                     LONG child, DWORD thread, DWORD time);
-    bool ApplyLiveEvent(DWORD event, HWND window);
     bool SweepLive(ULONGLONG deadline);
-    // Windows below the entry's that the tree lacks: their creation may not have been reported.
-    bool AddUnlistedChildren(std::size_t entry);
-    int EntryOf(HWND window) const;
-    bool RemoveLiveWindow(HWND window);
-    bool HideLiveWindow(HWND window);
-    // The entry's text as the tree shows it, or would while the filter leaves it out.
-    std::string ShownText(std::size_t entry) const;
+    // Shows what a change of the list did: ended nodes go, renamed ones change, added ones come
+    // (unless the filter narrows the tree: it shows them when it applies again).
+    bool ShowChanges(const WindowList::Changes& changes, WindowList::Index firstAdded);
     void StopLiveUpdates();
-    bool AddLiveWindow(HWND window);
 
     // The filter box (main_filter.cpp).
-    // 8 bytes a window: the handle as a number, and the picture only where it is the window's
-    // own icon (iconImages_).
-    struct WindowEntry {
-        std::int32_t handle; // 0 once the window ended
-        int parent;          // index of the parent's entry; -1 for the desktop
-        HWND Window() const { return mAPI::IntToHandle<HWND>(handle); }
-    };
-    int ImageOf(std::size_t entry) const;
     void PlaceFilterBox();
     void ShowWindowCount();
     std::optional<wchar_t> txtFilter_KeyPress(wchar_t key);
     void ApplyFilter();
     std::vector<bool> MatchingEntries(const std::string& text);
-    void ShowEntries(const std::vector<bool>& kept, const std::vector<bool>& bold);
     void SelectMatch(bool forward);
 
-    // The windows of the last load, in walk order, as the filter narrows them.
-    std::deque<WindowEntry> entries_;
-    HandleIndex entryIndex_;                          // entries_ by handle
-    std::unordered_map<std::size_t, int> iconImages_; // by entry, for windows with an icon
+    // The windows of the last load, as live changes left them.
+    WindowList windows_;
     std::vector<bool> matches_;
-    // The entries' node texts, read from the whole tree at the first keystroke and kept only
-    // while the filter narrows the tree.
-    std::vector<std::string> filterTexts_;
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
     std::unordered_map<std::uint32_t, std::string> executables_;
     // Where the user was when the filter began; its selection follows the user's choices while
     // the filter narrows the tree, and comes back when the filter ends.
     std::optional<tk::TreeView::Place> placeBeforeFilter_;
     mAPI::WinEventHook liveHook_;
-    std::deque<std::pair<DWORD, HWND>> liveEvents_; // gathered by the hook, applied by the timer
-    std::unordered_set<HWND> watched_;              // made hidden: added when they show
+    std::deque<HWND> liveEvents_; // windows the hook heard of, brought in line by the timer
     std::size_t sweepAt_ = 0;
-    // While the filter narrows the tree, live windows go to the entries only; the filter then
-    // shows what it keeps of them.
-    bool recordOnly_ = false;
     MainForms forms_;
     FlashRun flash_;
     HICON drawnIcon_ = nullptr; // the icon picWinIco holds

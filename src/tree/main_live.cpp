@@ -43,7 +43,6 @@ void Main::StopLiveUpdates() {
     }
     tmrLive.SetEnabled(false);
     liveEvents_.clear();
-    watched_.clear();
 }
 
 void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
@@ -59,7 +58,8 @@ void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG obj
     case EVENT_OBJECT_HIDE:
     case EVENT_OBJECT_NAMECHANGE:
     case EVENT_OBJECT_PARENTCHANGE:
-        g_liveMain->liveEvents_.emplace_back(event, window);
+        // Whatever happened, the timer brings the window's entry in line with the system.
+        g_liveMain->liveEvents_.push_back(window);
         break;
     default:
         break;
@@ -71,17 +71,22 @@ void Main::tmrLive_Timer() {
     bool changed = false;
     {
         const tk::TreeView::BulkUpdate bulk(tvTree);
+        SystemWindows queries = TreeQueries();
+        const tk::ImageList::Batch batch(imlWinIcons);
         while (!liveEvents_.empty() && GetTickCount64() < deadline) {
-            const auto [event, window] = liveEvents_.front();
+            HWND window = liveEvents_.front();
             liveEvents_.pop_front();
-            changed = ApplyLiveEvent(event, window) || changed;
+            const WindowList::Index first = static_cast<WindowList::Index>(windows_.Size());
+            changed = ShowChanges(windows_.Refresh(queries, mAPI::HandleToInt(window),
+                                                   mnuOnlyVisible.Checked()),
+                                  first) ||
+                      changed;
         }
         changed = SweepLive(deadline) || changed;
     }
     if (!changed) {
         return;
     }
-    processIds_.clear(); // the filter looks the processes up again
     ShowWindowCount();
     if (!txtFilter.Text().empty()) {
         ApplyFilter();
@@ -90,141 +95,42 @@ void Main::tmrLive_Timer() {
 
 bool Main::SweepLive(ULONGLONG deadline) {
     // Not every system reports every change (Wine reports only creations): a slice of the
-    // windows is looked at again on each tick, and windows made hidden are watched until they
-    // show.
+    // windows is brought in line again on each tick, and their children that the tree lacks
+    // are added.
     bool changed = false;
     const bool onlyVisible = mnuOnlyVisible.Checked();
+    SystemWindows queries = TreeQueries();
     for (std::size_t k = 0;
-         k < std::min(kSweepSlice, entries_.size()) && GetTickCount64() < deadline; ++k) {
-        const std::size_t i = sweepAt_++ % entries_.size();
-        const WindowEntry& entry = entries_[i];
-        if (!entry.handle) {
+         k < std::min(kSweepSlice, windows_.Size()) && GetTickCount64() < deadline; ++k) {
+        const auto entry = static_cast<WindowList::Index>(sweepAt_++ % windows_.Size());
+        if (!windows_.Live(entry)) {
             continue;
         }
-        HWND window = entry.Window();
-        if (entry.parent < 0) { // the desktop: only its new windows
-        } else if (!IsWindow(window) || (onlyVisible && !mAPI::IsVisibleOnScreen(window))) {
-            changed = HideLiveWindow(window) || changed;
-            continue;
-        } else if (GetAncestor(window, GA_PARENT) !=
-                   entries_[static_cast<std::size_t>(entry.parent)].Window()) {
-            changed = ApplyLiveEvent(EVENT_OBJECT_PARENTCHANGE, window) || changed;
-            continue;
-        } else if (GetWindowDisplayText(window) != ShownText(i)) {
-            changed = ApplyLiveEvent(EVENT_OBJECT_NAMECHANGE, window) || changed;
-        }
-        changed = AddUnlistedChildren(i) || changed;
-    }
-    // A copy: adding a window takes it off the watch.
-    for (HWND window : std::vector<HWND>(watched_.begin(), watched_.end())) {
-        if (!IsWindow(window)) {
-            watched_.erase(window);
-        } else {
-            changed = AddLiveWindow(window) || changed;
-        }
+        auto first = static_cast<WindowList::Index>(windows_.Size());
+        changed =
+            ShowChanges(windows_.Refresh(queries, windows_.Handle(entry), onlyVisible), first) ||
+            changed;
+        first = static_cast<WindowList::Index>(windows_.Size());
+        changed =
+            ShowChanges(windows_.AddMissingChildren(queries, entry, onlyVisible), first) || changed;
     }
     return changed;
 }
 
-bool Main::AddUnlistedChildren(std::size_t entry) {
-    bool changed = false;
-    const bool onlyVisible = mnuOnlyVisible.Checked();
-    mAPI::ForEachChildWindow(entries_[entry].Window(), [&](HWND child) {
-        // A hidden window waits until it shows; the sweep meets it again then.
-        if (EntryOf(child) < 0 && (!onlyVisible || mAPI::IsVisibleOnScreen(child))) {
-            changed = AddLiveWindow(child) || changed;
-        }
-    });
-    return changed;
-}
-
-std::string Main::ShownText(std::size_t entry) const {
-    if (!filterTexts_.empty()) {
-        return filterTexts_[entry];
+bool Main::ShowChanges(const WindowList::Changes& changes, WindowList::Index firstAdded) {
+    for (const std::int32_t window : changes.ended) {
+        tvTree.Remove(WindowKey(window));
     }
-    HTREEITEM node = tvTree.Find(WindowKey(entries_[entry].handle));
-    return node ? tvTree.NodeText(node) : std::string();
-}
-
-bool Main::ApplyLiveEvent(DWORD event, HWND window) {
-    switch (event) {
-    case EVENT_OBJECT_DESTROY:
-        return RemoveLiveWindow(window);
-    case EVENT_OBJECT_HIDE:
-        return mnuOnlyVisible.Checked() && HideLiveWindow(window);
-    case EVENT_OBJECT_NAMECHANGE: {
-        const int entry = EntryOf(window);
-        if (entry < 0 || !IsWindow(window)) {
-            return false;
-        }
-        std::string text = GetWindowDisplayText(window);
-        if (HTREEITEM node = tvTree.Find(WindowKey(mAPI::HandleToInt(window)))) {
-            tvTree.SetNodeText(node, text); // not shown while the filter leaves it out
-        }
-        if (!filterTexts_.empty()) {
-            filterTexts_[static_cast<std::size_t>(entry)] = std::move(text);
-        }
-        return true;
-    }
-    case EVENT_OBJECT_PARENTCHANGE: {
-        const bool removed = RemoveLiveWindow(window);
-        return AddLiveWindow(window) || removed;
-    }
-    default: // created or shown
-        return IsWindow(window) ? AddLiveWindow(window) : RemoveLiveWindow(window);
-    }
-}
-
-int Main::EntryOf(HWND window) const {
-    const auto found =
-        entryIndex_.Find(mAPI::HandleToInt(window),
-                         [this](HandleIndex::Entry entry) { return entries_[entry].handle; });
-    return found ? static_cast<int>(*found) : -1;
-}
-
-bool Main::RemoveLiveWindow(HWND window) {
-    const int entry = EntryOf(window);
-    if (entry < 0) {
-        return false;
-    }
-    // The window's entries and those below it end: children come after their parents.
-    entries_[static_cast<std::size_t>(entry)].handle = 0;
-    for (std::size_t i = static_cast<std::size_t>(entry) + 1; i < entries_.size(); ++i) {
-        const int parent = entries_[i].parent;
-        if (parent >= 0 && !entries_[static_cast<std::size_t>(parent)].handle) {
-            entries_[i].handle = 0;
+    for (const WindowList::Index entry : changes.renamed) {
+        // Not shown while the filter leaves it out; the filter shows the new text.
+        if (HTREEITEM node = tvTree.Find(WindowKey(windows_.Handle(entry)))) {
+            tvTree.SetNodeText(node, windows_.DisplayText(entry));
         }
     }
-    tvTree.Remove(WindowKey(mAPI::HandleToInt(window)));
-    return true;
-}
-
-bool Main::HideLiveWindow(HWND window) {
-    // A window that still exists may show again: it is watched from now on.
-    const bool removed = RemoveLiveWindow(window);
-    if (removed && IsWindow(window)) {
-        watched_.insert(window);
+    if (!changes.added.empty() && txtFilter.Text().empty()) {
+        ShowEntries(firstAdded);
     }
-    return removed;
-}
-
-bool Main::AddLiveWindow(HWND window) {
-    // Under its parent's node, as the load would put it; a window whose parent has no node
-    // comes with its parent.
-    const int parent = EntryOf(GetAncestor(window, GA_PARENT));
-    if (parent < 0 || EntryOf(window) >= 0) {
-        return false;
-    }
-    const std::size_t before = entries_.size();
-    recordOnly_ = !txtFilter.Text().empty();
-    AddWindowNode(parent, window);
-    recordOnly_ = false;
-    if (entries_.size() == before) {
-        watched_.insert(window); // left out for now (hidden): added when it shows
-        return false;
-    }
-    watched_.erase(window);
-    return true;
+    return changes.Any();
 }
 
 } // namespace vantry
