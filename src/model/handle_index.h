@@ -75,7 +75,7 @@ class HandleIndex {
             }
         }
         std::size_t size = 16;
-        while (size * 3 < (live.size() + 1) * 8) { // at most three eighths full afterwards
+        while (size < (live.size() + 1) * 2) { // at most half full afterwards
             size *= 2;
         }
         table_.assign(size, kEmpty);

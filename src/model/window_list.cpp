@@ -9,7 +9,7 @@ namespace vantry {
 void WindowList::Load(WindowQueries& queries, std::int32_t root, bool onlyShown) {
     entries_.clear();
     index_.Clear();
-    captions_.clear();
+    captions_.Clear();
     captionsHeld_ = 0;
     classNames_.clear();
     classIds_.clear();
@@ -41,10 +41,9 @@ void WindowList::Walk(WindowQueries& queries, Index entry, bool onlyShown) {
 WindowList::Index WindowList::Append(WindowQueries& queries, std::int32_t handle,
                                      std::uint32_t parent) {
     const WindowFacts facts = queries.Facts(handle);
-    const std::uint32_t captionAt = StoreCaption(facts.caption);
+    const TextStore::Place caption = StoreCaption(facts.caption);
     const std::uint32_t classId = ClassId(facts.className);
-    entries_.push_back({handle, parent, captionAt, static_cast<std::uint32_t>(facts.caption.size()),
-                        classId, queries.Picture(handle)});
+    entries_.push_back({handle, parent, caption, classId, queries.Picture(handle)});
     const auto entry = static_cast<Index>(entries_.size() - 1);
     index_.Add(handle, entry, [this](Index at) { return entries_[at].handle; });
     ++live_;
@@ -69,7 +68,7 @@ std::vector<WindowList::Index> WindowList::RemoveSubtree(Index entry) {
         }
     }
     for (const Index at : ended) {
-        captionsHeld_ -= entries_[at].captionLength;
+        captionsHeld_ -= Caption(at).size() + 1;
         entries_[at].handle = 0;
     }
     live_ -= ended.size();
@@ -80,11 +79,10 @@ void WindowList::SetFacts(Index entry, const WindowFacts& facts) {
     if (!Live(entry)) {
         return;
     }
+    captionsHeld_ -= Caption(entry).size() + 1;
+    const TextStore::Place caption = StoreCaption(facts.caption);
     Entry& held = entries_[entry];
-    captionsHeld_ -= held.captionLength;
-    held.captionLength = 0; // not copied if the store compacts
-    held.captionAt = StoreCaption(facts.caption);
-    held.captionLength = static_cast<std::uint32_t>(facts.caption.size());
+    held.caption = caption;
     held.classId = ClassId(facts.className);
 }
 
@@ -147,8 +145,7 @@ std::optional<WindowList::Index> WindowList::Find(std::int32_t handle) const {
 }
 
 std::string_view WindowList::Caption(Index entry) const {
-    const Entry& held = entries_[entry];
-    return std::string_view(captions_).substr(held.captionAt, held.captionLength);
+    return captions_.At(entries_[entry].caption);
 }
 
 std::string_view WindowList::ClassName(Index entry) const {
@@ -173,26 +170,20 @@ std::uint32_t WindowList::ClassId(std::string_view className) {
     return lastClass_;
 }
 
-std::uint32_t WindowList::StoreCaption(std::string_view caption) {
+TextStore::Place WindowList::StoreCaption(std::string_view caption) {
     // Renamed and ended windows leave their old captions behind; once those outweigh the held
-    // ones, the held captions are copied together again.
-    if (captions_.size() - captionsHeld_ > std::max<std::size_t>(captionsHeld_, 4096)) {
-        std::string compact;
-        compact.reserve(captionsHeld_ + caption.size());
+    // ones, the held captions are copied into a new store.
+    if (captions_.Bytes() - captionsHeld_ > std::max<std::size_t>(captionsHeld_, 4096)) {
+        TextStore compact;
         for (Entry& held : entries_) {
             if (held.handle != 0) {
-                const std::string_view text =
-                    std::string_view(captions_).substr(held.captionAt, held.captionLength);
-                held.captionAt = static_cast<std::uint32_t>(compact.size());
-                compact += text;
+                held.caption = compact.Add(captions_.At(held.caption));
             }
         }
-        captions_.swap(compact);
+        std::swap(captions_, compact);
     }
-    const auto at = static_cast<std::uint32_t>(captions_.size());
-    captions_ += caption;
-    captionsHeld_ += caption.size();
-    return at;
+    captionsHeld_ += caption.size() + 1;
+    return captions_.Add(caption);
 }
 
 } // namespace vantry

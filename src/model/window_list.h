@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/handle_index.h"
+#include "model/text_store.h"
 
 #include <cstdint>
 #include <deque>
@@ -95,8 +96,7 @@ class WindowList {
     struct Entry {
         std::int32_t handle; // 0 once ended
         std::uint32_t parent;
-        std::uint32_t captionAt;     // in captions_
-        std::uint32_t captionLength; // bytes
+        TextStore::Place caption;
         std::uint32_t classId;       // in classNames_
         std::int32_t picture;
     };
@@ -104,12 +104,12 @@ class WindowList {
     Index Append(WindowQueries& queries, std::int32_t handle, std::uint32_t parent);
     void Walk(WindowQueries& queries, Index entry, bool onlyShown);
     std::uint32_t ClassId(std::string_view className);
-    std::uint32_t StoreCaption(std::string_view caption);
+    TextStore::Place StoreCaption(std::string_view caption);
 
     std::deque<Entry> entries_; // chunks: a growing list leaves no outgrown copies behind
     HandleIndex index_;
-    std::string captions_;                // every caption, one after another
-    std::size_t captionsHeld_ = 0;        // bytes of captions_ still in use
+    TextStore captions_;
+    std::size_t captionsHeld_ = 0; // bytes of captions_ still in use, terminators included
     std::vector<std::string> classNames_; // each class once
     std::unordered_map<std::string, std::uint32_t> classIds_;
     std::uint32_t lastClass_ = 0;

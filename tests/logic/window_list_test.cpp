@@ -1,3 +1,4 @@
+#include "model/text_store.h"
 #include "model/window_list.h"
 
 #include <gtest/gtest.h>
@@ -274,4 +275,23 @@ TEST(WindowList, RefreshReportsWhatAViewMustFollow) {
     EXPECT_EQ(changes.ended.size(), 1u);
     EXPECT_EQ(list.LiveCount(), 1u); // the desktop stays
     EXPECT_FALSE(list.Refresh(desktop, Desktop::kRoot, true).Any());
+}
+
+TEST(TextStore, KeepsEveryTextAcrossChunksWhateverItsLength) {
+    vantry::TextStore store;
+    std::vector<std::pair<vantry::TextStore::Place, std::string>> added;
+    for (int i = 0; i < 3000; ++i) {
+        // Mostly short texts, now and then one longer than a chunk, and empty ones.
+        const std::string text = i % 500 == 7 ? std::string(5000 + i, 'L')
+                                 : i % 3 == 0 ? std::string()
+                                              : "text " + std::to_string(i);
+        added.emplace_back(store.Add(text), text);
+    }
+    for (const auto& [place, text] : added) {
+        ASSERT_EQ(store.At(place), text);
+    }
+    EXPECT_EQ(store.At(store.Add(std::string_view("cut\0here", 8))), "cut");
+    store.Clear();
+    EXPECT_EQ(store.Bytes(), 0u);
+    EXPECT_EQ(store.At(store.Add("again")), "again");
 }
