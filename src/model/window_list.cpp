@@ -41,7 +41,7 @@ void WindowList::Walk(WindowQueries& queries, Index entry, bool onlyShown) {
 WindowList::Index WindowList::Append(WindowQueries& queries, std::int32_t handle,
                                      std::uint32_t parent) {
     const WindowFacts facts = queries.Facts(handle);
-    const TextStore::Place caption = StoreCaption(facts.caption);
+    const mAPI::TextStore::Place caption = StoreCaption(facts.caption);
     const std::uint32_t classId = ClassId(facts.className);
     entries_.push_back({handle, parent, caption, classId, queries.Picture(handle)});
     const auto entry = static_cast<Index>(entries_.size() - 1);
@@ -80,7 +80,7 @@ void WindowList::SetFacts(Index entry, const WindowFacts& facts) {
         return;
     }
     captionsHeld_ -= Caption(entry).size() + 1;
-    const TextStore::Place caption = StoreCaption(facts.caption);
+    const mAPI::TextStore::Place caption = StoreCaption(facts.caption);
     Entry& held = entries_[entry];
     held.caption = caption;
     held.classId = ClassId(facts.className);
@@ -170,11 +170,11 @@ std::uint32_t WindowList::ClassId(std::string_view className) {
     return lastClass_;
 }
 
-TextStore::Place WindowList::StoreCaption(std::string_view caption) {
+mAPI::TextStore::Place WindowList::StoreCaption(std::string_view caption) {
     // Renamed and ended windows leave their old captions behind; once those outweigh the held
     // ones, the held captions are copied into a new store.
     if (captions_.Bytes() - captionsHeld_ > std::max<std::size_t>(captionsHeld_, 4096)) {
-        TextStore compact;
+        mAPI::TextStore compact;
         for (Entry& held : entries_) {
             if (held.handle != 0) {
                 held.caption = compact.Add(captions_.At(held.caption));

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "model/handle_index.h"
-#include "model/text_store.h"
+#include "core/text_store.h"
 
 #include <cstdint>
 #include <deque>
@@ -96,7 +96,7 @@ class WindowList {
     struct Entry {
         std::int32_t handle; // 0 once ended
         std::uint32_t parent;
-        TextStore::Place caption;
+        mAPI::TextStore::Place caption;
         std::uint32_t classId;       // in classNames_
         std::int32_t picture;
     };
@@ -104,11 +104,11 @@ class WindowList {
     Index Append(WindowQueries& queries, std::int32_t handle, std::uint32_t parent);
     void Walk(WindowQueries& queries, Index entry, bool onlyShown);
     std::uint32_t ClassId(std::string_view className);
-    TextStore::Place StoreCaption(std::string_view caption);
+    mAPI::TextStore::Place StoreCaption(std::string_view caption);
 
     std::deque<Entry> entries_; // chunks: a growing list leaves no outgrown copies behind
     HandleIndex index_;
-    TextStore captions_;
+    mAPI::TextStore captions_;
     std::size_t captionsHeld_ = 0; // bytes of captions_ still in use, terminators included
     std::vector<std::string> classNames_; // each class once
     std::unordered_map<std::string, std::uint32_t> classIds_;

@@ -1,5 +1,6 @@
 #include "toolkit/key_index.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace tk {
@@ -12,14 +13,8 @@ std::size_t Hash(std::string_view key) {
 
 } // namespace
 
-std::size_t KeyIndex::End(Slot slot) const {
-    // A removed slot's text stays in place until Compact, so the next start still ends it.
-    return slot + 1 < starts_.size() ? starts_[slot + 1] & ~kRemoved : chars_.size();
-}
-
 std::string_view KeyIndex::KeyAt(Slot slot) const {
-    const std::size_t start = starts_[slot] & ~kRemoved;
-    return std::string_view(chars_).substr(start, End(slot) - start);
+    return texts_.At(places_[slot] & ~kRemoved);
 }
 
 std::optional<KeyIndex::Slot> KeyIndex::Find(std::string_view key) const {
@@ -53,7 +48,7 @@ void KeyIndex::Place(Slot slot, std::size_t hash) {
 void KeyIndex::Rebuild(std::size_t tableSize) {
     table_.assign(tableSize, 0);
     placed_ = 0;
-    for (Slot slot = 0; slot < starts_.size(); ++slot) {
+    for (Slot slot = 0; slot < places_.size(); ++slot) {
         if (Holds(slot)) {
             Place(slot, Hash(KeyAt(slot)));
         }
@@ -61,10 +56,12 @@ void KeyIndex::Rebuild(std::size_t tableSize) {
 }
 
 std::optional<KeyIndex::Slot> KeyIndex::Add(std::string_view key) {
-    // Offsets and slot numbers are 31 bits: past 2 GB of keys, more are refused.
+    // Places and slot numbers are 31 bits: past 1 GB of keys, more are refused. A key is
+    // kept up to a NUL, as a control's text is.
+    key = key.substr(0, std::min(key.find('\0'), key.size()));
     const std::size_t hash = Hash(key);
-    if (Find(key, hash) || chars_.size() + key.size() >= kRemoved ||
-        starts_.size() >= kRemoved - 1) {
+    if (Find(key, hash) || texts_.Bytes() + key.size() >= kRemoved / 2 ||
+        places_.size() >= kRemoved - 1) {
         return std::nullopt;
     }
     // At most three quarters full, so that a search meets an empty entry soon; a rebuilt
@@ -76,33 +73,32 @@ std::optional<KeyIndex::Slot> KeyIndex::Add(std::string_view key) {
         }
         Rebuild(size);
     }
-    const auto slot = static_cast<Slot>(starts_.size());
-    starts_.push_back(static_cast<std::uint32_t>(chars_.size()));
-    chars_.append(key);
+    const auto slot = static_cast<Slot>(places_.size());
+    places_.push_back(texts_.Add(key));
     Place(slot, hash);
     return slot;
 }
 
 void KeyIndex::Remove(Slot slot) {
     if (Holds(slot)) {
-        starts_[slot] |= kRemoved;
+        places_[slot] |= kRemoved;
         ++removed_;
     }
 }
 
 void KeyIndex::Clear() {
     // Swapped out rather than cleared, so that a long list gives its memory back.
-    std::string().swap(chars_);
-    std::deque<std::uint32_t>().swap(starts_);
+    texts_.Clear();
+    std::deque<std::uint32_t>().swap(places_);
     std::vector<std::uint32_t>().swap(table_);
     removed_ = 0;
     placed_ = 0;
 }
 
 std::vector<std::optional<KeyIndex::Slot>> KeyIndex::Compact() {
-    std::vector<std::optional<Slot>> moved(starts_.size());
+    std::vector<std::optional<Slot>> moved(places_.size());
     KeyIndex kept;
-    for (Slot slot = 0; slot < starts_.size(); ++slot) {
+    for (Slot slot = 0; slot < places_.size(); ++slot) {
         if (Holds(slot)) {
             moved[slot] = kept.Add(KeyAt(slot));
         }

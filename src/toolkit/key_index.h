@@ -1,7 +1,9 @@
-// Unique text keys, each numbered by the slot it was added in, held compactly: the texts in one
-// buffer and an open-addressing table of slot numbers. A tree of thousands of nodes then spends
-// about 20 bytes a key instead of a map node, a string and a hash bucket each.
+// Unique text keys, each numbered by the slot it was added in, held compactly: the texts side
+// by side in chunks and an open-addressing table of slot numbers. A tree of thousands of nodes then
+// spends about 20 bytes a key instead of a map node, a string and a hash bucket each.
 #pragma once
+
+#include "core/text_store.h"
 
 #include <cstdint>
 #include <deque>
@@ -23,12 +25,12 @@ class KeyIndex {
     void Remove(Slot slot);
     void Clear();
 
-    bool Holds(Slot slot) const { return slot < starts_.size() && !(starts_[slot] & kRemoved); }
+    bool Holds(Slot slot) const { return slot < places_.size() && !(places_[slot] & kRemoved); }
     // The key of a held slot.
     std::string_view KeyAt(Slot slot) const;
     // Slots numbered so far, removed ones included: held slots are those below it.
-    Slot SlotCount() const { return static_cast<Slot>(starts_.size()); }
-    std::size_t Count() const { return starts_.size() - removed_; }
+    Slot SlotCount() const { return static_cast<Slot>(places_.size()); }
+    std::size_t Count() const { return places_.size() - removed_; }
     // True once removed slots outnumber held ones, when compacting pays.
     bool Sparse() const { return removed_ > Count(); }
 
@@ -39,13 +41,12 @@ class KeyIndex {
   private:
     static constexpr std::uint32_t kRemoved = 0x80000000u;
 
-    std::size_t End(Slot slot) const;
     void Rebuild(std::size_t tableSize);
     std::optional<Slot> Find(std::string_view key, std::size_t hash) const;
     void Place(Slot slot, std::size_t hash);
 
-    std::string chars_;                // every key's text, one after another
-    std::deque<std::uint32_t> starts_; // where each slot's text starts; kRemoved marks removal
+    mAPI::TextStore texts_;            // every key's text
+    std::deque<std::uint32_t> places_; // each slot's text in texts_; kRemoved marks removal
     std::vector<std::uint32_t> table_; // slot + 1 by hash, 0 for empty; a power of two long
     std::size_t removed_ = 0;
     std::size_t placed_ = 0; // table entries in use, removed slots' included

@@ -1,4 +1,4 @@
-#include "model/text_store.h"
+#include "core/text_store.h"
 #include "model/window_list.h"
 
 #include <gtest/gtest.h>
@@ -278,8 +278,8 @@ TEST(WindowList, RefreshReportsWhatAViewMustFollow) {
 }
 
 TEST(TextStore, KeepsEveryTextAcrossChunksWhateverItsLength) {
-    vantry::TextStore store;
-    std::vector<std::pair<vantry::TextStore::Place, std::string>> added;
+    mAPI::TextStore store;
+    std::vector<std::pair<mAPI::TextStore::Place, std::string>> added;
     for (int i = 0; i < 3000; ++i) {
         // Mostly short texts, now and then one longer than a chunk, and empty ones.
         const std::string text = i % 500 == 7 ? std::string(5000 + i, 'L')

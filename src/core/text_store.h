@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vantry {
+namespace mAPI {
 
 class TextStore {
   public:
@@ -31,4 +31,4 @@ class TextStore {
     std::size_t bytes_ = 0;
 };
 
-} // namespace vantry
+} // namespace mAPI

@@ -1,9 +1,9 @@
-#include "model/text_store.h"
+#include "core/text_store.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace vantry {
+namespace mAPI {
 
 TextStore::Place TextStore::Add(std::string_view text) {
     text = text.substr(0, std::min(text.find('\0'), text.size()));
@@ -41,4 +41,4 @@ void TextStore::Clear() {
     bytes_ = 0;
 }
 
-} // namespace vantry
+} // namespace mAPI
