@@ -46,17 +46,45 @@ bool IsLoadedForm(const tk::Form* form) {
 
 } // namespace
 
+const std::array<Main::Command, 17> Main::kCommands{{
+    {&Main::mnuFile, &Main::mnuSaveTree, &Main::mnuSaveTree_Click, MainCommand::None},
+    {&Main::mnuFile, &Main::dash0, nullptr, MainCommand::None},
+    {&Main::mnuFile, &Main::mnuExit, &Main::mnuExit_Click, MainCommand::None},
+    {&Main::mnuView, &Main::mnuOnlyVisible, &Main::mnuOnlyVisible_Click, MainCommand::OnlyVisible},
+    {&Main::mnuView, &Main::dash1, nullptr, MainCommand::None},
+    {&Main::mnuView, &Main::mnuWindowProps, &Main::mnuWindowProps_Click, MainCommand::WindowProps},
+    {&Main::mnuView, &Main::mnuShowResources, &Main::mnuShowResources_Click,
+     MainCommand::ShowResources},
+    {&Main::mnuView, &Main::dash2, nullptr, MainCommand::None},
+    {&Main::mnuView, &Main::mnuAllExtend, &Main::mnuAllExtend_Click, MainCommand::None},
+    {&Main::mnuView, &Main::mnuUpdate, &Main::mnuUpdate_Click, MainCommand::Update},
+    {&Main::mnuOptions, &Main::mnuSearch, &Main::mnuSearch_Click, MainCommand::Search},
+    {&Main::mnuOptions, &Main::dash3, nullptr, MainCommand::None},
+    {&Main::mnuOptions, &Main::mnuActivate, &Main::mnuActivate_Click, MainCommand::Activate},
+    {&Main::mnuOptions, &Main::mnuFlash, &Main::mnuFlash_Click, MainCommand::Flash},
+    {&Main::mnuOptions, &Main::dash4, nullptr, MainCommand::None},
+    {&Main::mnuOptions, &Main::mnuLiveUpdate, &Main::mnuLiveUpdate_Click, MainCommand::None},
+    {&Main::mnuHelp, &Main::mnuAbout, &Main::mnuAbout_Click, MainCommand::None},
+}};
+
 Main::Main()
     : tk::Form({VANTRY_TITLE, 7740, 5265, tk::BorderStyle::Sizable}),
       tbrCommands(360, CommandButtons(), imlToolbar),
       picWinIco({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}),
       picTreeLn({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}) {
-    menuBar.AddMenu(mnuFile, {&mnuSaveTree, &dash0, &mnuExit});
-    menuBar.AddMenu(mnuView, {&mnuOnlyVisible, &dash1, &mnuWindowProps, &mnuShowResources, &dash2,
-                              &mnuAllExtend, &mnuUpdate});
-    menuBar.AddMenu(mnuOptions,
-                    {&mnuSearch, &dash3, &mnuActivate, &mnuFlash, &dash4, &mnuLiveUpdate});
-    menuBar.AddMenu(mnuHelp, {&mnuAbout});
+    for (tk::MenuItem Main::*menu :
+         {&Main::mnuFile, &Main::mnuView, &Main::mnuOptions, &Main::mnuHelp}) {
+        std::vector<tk::MenuItem*> items;
+        for (const Command& command : kCommands) {
+            if (command.menu == menu) {
+                items.push_back(&(this->*command.item));
+            }
+            if (command.menu == menu && command.run) {
+                (this->*command.item).Click = [this, run = command.run] { (this->*run)(); };
+            }
+        }
+        menuBar.AddMenu(this->*menu, items);
+    }
     SetMenu(menuBar);
 
     for (const pictures::Image& picture : ToolbarPictures()) {
@@ -73,17 +101,6 @@ Main::Main()
     AddTimer(tmrFlash);
     AddTimer(tmrLive);
 
-    mnuSaveTree.Click = [this] { mnuSaveTree_Click(); };
-    mnuExit.Click = [this] { mnuExit_Click(); };
-    mnuOnlyVisible.Click = [this] { mnuOnlyVisible_Click(); };
-    mnuWindowProps.Click = [this] { mnuWindowProps_Click(); };
-    mnuShowResources.Click = [this] { mnuShowResources_Click(); };
-    mnuAllExtend.Click = [this] { mnuAllExtend_Click(); };
-    mnuUpdate.Click = [this] { mnuUpdate_Click(); };
-    mnuSearch.Click = [this] { mnuSearch_Click(); };
-    mnuActivate.Click = [this] { mnuActivate_Click(); };
-    mnuFlash.Click = [this] { mnuFlash_Click(); };
-    mnuAbout.Click = [this] { mnuAbout_Click(); };
     tbrCommands.ButtonClick = [this](const std::string& key) { tbrCommands_ButtonClick(key); };
     tvTree.NodeClick = [this] { tvTree_NodeClick(); };
     tvTree.DblClick = [this] { tvTree_DblClick(); };
@@ -94,7 +111,6 @@ Main::Main()
     AddShortcut({VK_F3, false, true}, [this] { SelectMatch(false); });
     tvTree.CtrlKey = [this](WORD key) { return key == 'C' && CopySelectedNode(); };
     tmrFlash.Tick = [this] { tmrFlash_Timer(); };
-    mnuLiveUpdate.Click = [this] { mnuLiveUpdate_Click(); };
     tmrLive.Tick = [this] { tmrLive_Timer(); };
 }
 
@@ -207,19 +223,10 @@ void Main::mnuAbout_Click() {
 
 void Main::tbrCommands_ButtonClick(const std::string& key) {
     // A button does what its menu command does.
-    const std::array<std::pair<MainCommand, tk::MenuItem*>, 7> items{{
-        {MainCommand::Update, &mnuUpdate},
-        {MainCommand::OnlyVisible, &mnuOnlyVisible},
-        {MainCommand::WindowProps, &mnuWindowProps},
-        {MainCommand::ShowResources, &mnuShowResources},
-        {MainCommand::Search, &mnuSearch},
-        {MainCommand::Activate, &mnuActivate},
-        {MainCommand::Flash, &mnuFlash},
-    }};
-    const MainCommand command = CommandForButtonKey(key);
-    for (const auto& [given, item] : items) {
-        if (given == command && item->Click) {
-            item->Click();
+    const MainCommand button = CommandForButtonKey(key);
+    for (const Command& command : kCommands) {
+        if (button != MainCommand::None && command.button == button) {
+            (this->*command.run)();
         }
     }
 }

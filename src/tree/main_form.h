@@ -21,6 +21,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -92,6 +93,16 @@ class Main : public tk::Form, public WindowTreeHost {
     tk::Timer tmrLive{100}; // at most ten batches of live changes a second
 
   private:
+    // Every menu item once: its menu, what it does (none for a separator) and the toolbar
+    // button that does the same (None for none). The menus are built from it in its order.
+    struct Command {
+        tk::MenuItem Main::*menu;
+        tk::MenuItem Main::*item;
+        void (Main::*run)();
+        MainCommand button;
+    };
+    static const std::array<Command, 17> kCommands;
+
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Unload() override { StopLiveUpdates(); }
