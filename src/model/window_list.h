@@ -4,8 +4,8 @@
 // by window.
 #pragma once
 
-#include "model/handle_index.h"
 #include "core/text_store.h"
+#include "model/handle_index.h"
 
 #include <cstdint>
 #include <deque>
@@ -97,7 +97,7 @@ class WindowList {
         std::int32_t handle; // 0 once ended
         std::uint32_t parent;
         mAPI::TextStore::Place caption;
-        std::uint32_t classId;       // in classNames_
+        std::uint32_t classId; // in classNames_
         std::int32_t picture;
     };
 
@@ -109,7 +109,7 @@ class WindowList {
     std::deque<Entry> entries_; // chunks: a growing list leaves no outgrown copies behind
     HandleIndex index_;
     mAPI::TextStore captions_;
-    std::size_t captionsHeld_ = 0; // bytes of captions_ still in use, terminators included
+    std::size_t captionsHeld_ = 0;        // bytes of captions_ still in use, terminators included
     std::vector<std::string> classNames_; // each class once
     std::unordered_map<std::string, std::uint32_t> classIds_;
     std::uint32_t lastClass_ = 0;
