@@ -1,6 +1,8 @@
 // The Win32 half of the shared module: handle conversion, raw memory and window queries.
 #pragma once
 
+#include "core/box.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -9,6 +11,11 @@
 #include <string_view>
 
 namespace mAPI {
+
+// A system rectangle as a Box.
+inline vantry::Box BoxOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 // Handles are 32-bit values everywhere in the program; these are the only conversions.
 std::int32_t HandleToInt(const void* handle);

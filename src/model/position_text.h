@@ -1,15 +1,12 @@
 // The "Position" tab's texts and the scaling of its screen miniature.
 #pragma once
 
+#include "core/box.h"
+
 #include <cstdint>
 #include <string>
 
 namespace vantry {
-
-struct Box {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const Box&) const = default;
-};
 
 // "(left, top) - (right, bottom)" in signed decimal.
 std::string RectText(const Box& rect);

@@ -13,10 +13,6 @@ namespace vantry {
 
 namespace {
 
-Box BoxOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 // The list's windows as records, with the values a file holds beyond the tree's texts.
 class Records {
   public:
@@ -34,9 +30,9 @@ class Records {
         record.className = mAPI::ProcessTextToUtf8(std::string(list_.ClassName(entry)));
         RECT rect{};
         GetWindowRect(window, &rect);
-        record.rect = BoxOf(rect);
+        record.rect = mAPI::BoxOf(rect);
         GetClientRect(window, &rect);
-        record.clientRect = BoxOf(rect);
+        record.clientRect = mAPI::BoxOf(rect);
         record.style = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
         record.exStyle = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
         record.visible = IsWindowVisible(window) != 0;

@@ -1,14 +1,12 @@
 #include "properties/jump_pointer.h"
 
+#include "core/box.h"
+
 #include <array>
 
 namespace vantry {
 
 namespace {
-
-struct Box {
-    int left, top, right, bottom; // right and bottom exclusive
-};
 
 // The hand as white boxes: the raised index finger, three folded fingers, palm and thumb.
 constexpr std::array<Box, 7> kHand{{

@@ -1,5 +1,6 @@
 #include "properties/position_tab.h"
 
+#include "core/mapi_win.h"
 #include "model/position_text.h"
 #include "properties/monitor_picture.h"
 #include "toolkit/app.h"
@@ -8,10 +9,6 @@
 namespace vantry {
 
 namespace {
-
-Box BoxOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
 
 void FillBox(HDC dc, const Box& box, std::uint32_t color) {
     const RECT rect{box.left, box.top, box.right + 1, box.bottom + 1}; // corners inclusive
@@ -71,10 +68,10 @@ std::vector<PropertiesTab::ReportLine> PositionTab::Report() const {
 void PositionTab::Fill(HWND window) {
     RECT windowRect{};
     GetWindowRect(window, &windowRect);
-    txtWinRect.SetText(RectText(BoxOf(windowRect)));
+    txtWinRect.SetText(RectText(mAPI::BoxOf(windowRect)));
     RECT clientRect{};
     GetClientRect(window, &clientRect);
-    txtClientRect.SetText(RectText(BoxOf(clientRect)));
+    txtClientRect.SetText(RectText(mAPI::BoxOf(clientRect)));
     const bool iconic = IsIconic(window) != 0;
     txtCurState.SetText(StateText(iconic, !iconic && IsZoomed(window) != 0));
     chkVisible.SetValue(IsWindowVisible(window) ? 1 : 0);
@@ -92,7 +89,7 @@ void PositionTab::DrawWindowPreview(HWND window, const RECT& windowRect, const R
                              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const bool visible = IsWindowVisible(window) != 0;
     picDesktop.Cls();
-    const Box frame = scale.Map(BoxOf(windowRect));
+    const Box frame = scale.Map(mAPI::BoxOf(windowRect));
     FillBox(picDesktop.hdc(), frame, tk::SystemColor(COLOR_ACTIVECAPTION));
     FillBox(picDesktop.hdc(), scale.Map({topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}),
             tk::SystemColor(visible ? COLOR_BTNFACE : COLOR_WINDOW));

@@ -392,24 +392,20 @@ int Main::GetWindowIconIndex(HWND window) {
 
 namespace {
 
-ScreenBox ScreenBoxOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-ScreenBox WindowBox(HWND window) {
+Box WindowBox(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return ScreenBoxOf(rect);
+    return mAPI::BoxOf(rect);
 }
 
-ScreenBox WorkArea(HWND window) {
+Box WorkArea(HWND window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    return ScreenBoxOf(monitor.rcWork);
+    return mAPI::BoxOf(monitor.rcWork);
 }
 
-void MoveTo(tk::Form& form, const ScreenBox& place) {
+void MoveTo(tk::Form& form, const Box& place) {
     SetWindowPos(form.hWnd(), nullptr, place.left, place.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -417,7 +413,7 @@ void MoveTo(tk::Form& form, const ScreenBox& place) {
 } // namespace
 
 void Main::PlaceCentred(tk::Form& form) const {
-    const ScreenBox size = WindowBox(form.hWnd());
+    const Box size = WindowBox(form.hWnd());
     MoveTo(form, CentredOver(WindowBox(hWnd()), size.Width(), size.Height(), WorkArea(hWnd())));
 }
 
@@ -427,8 +423,8 @@ void Main::PlaceBesideSelection(tk::Form& form) const {
     if (selected && TreeView_GetItemRect(tvTree.hWnd(), selected, &row, TRUE)) {
         MapWindowPoints(tvTree.hWnd(), nullptr, reinterpret_cast<POINT*>(&row), 2);
     }
-    const ScreenBox size = WindowBox(form.hWnd());
-    MoveTo(form, BesideSelection(WindowBox(hWnd()), ScreenBoxOf(row), size.Width(), size.Height(),
+    const Box size = WindowBox(form.hWnd());
+    MoveTo(form, BesideSelection(WindowBox(hWnd()), mAPI::BoxOf(row), size.Width(), size.Height(),
                                  WorkArea(hWnd())));
 }
 
