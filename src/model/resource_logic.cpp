@@ -9,37 +9,50 @@
 
 namespace vantry {
 
+namespace {
+
+// Pictures, previews and ways of saving, short.
+using P = TreePicture;
+using V = ResourcePreview;
+using S = ResourceSave;
+
+constexpr std::array<ResourceKind, 20> kResourceKinds{{
+    {1, "Cursor", P::Other, V::None, S::Cursor},
+    {2, "Bitmaps", P::Bitmap, V::Bitmap, S::Bitmap},
+    {3, "Icon", P::Other, V::None, S::Icon},
+    {4, "Menu", P::Other, V::None, S::Raw},
+    {5, "Dialog fields", P::Other, V::None, S::Raw},
+    {6, "Strings", P::Strings, V::Strings, S::StringBlock},
+    {7, "Font Directory", P::Other, V::None, S::Raw},
+    {8, "Fonts", P::Other, V::None, S::Raw},
+    {9, "Accelerator", P::Other, V::None, S::Raw},
+    {10, "RAW Data", P::Other, V::None, S::Raw},
+    {11, "Message table", P::Other, V::None, S::Raw},
+    {12, "Cursor", P::CursorGroup, V::CursorGroup, S::CursorGroup},
+    {14, "Icons", P::IconGroup, V::IconGroup, S::IconGroup},
+    {16, "Version information", P::Other, V::None, S::Raw},
+    {17, "Dialog fields/Head database", P::Other, V::None, S::Raw},
+    {19, "Plug & Play-Information", P::Other, V::None, S::Raw},
+    {20, "Virtual device driver", P::Other, V::None, S::Raw},
+    {21, "Animated Cursor", P::Other, V::None, S::Raw},
+    {22, "Animated Icon", P::Other, V::None, S::Raw},
+    {23, "HTML-Pages", P::Other, V::None, S::Raw},
+}};
+
+} // namespace
+
+ResourceKind KindOfType(std::uint32_t type) {
+    const auto found = std::find_if(kResourceKinds.begin(), kResourceKinds.end(),
+                                    [type](const ResourceKind& kind) { return kind.type == type; });
+    return found == kResourceKinds.end() ? ResourceKind{.type = type, .name = {}} : *found;
+}
+
 TypeDisplay NumericTypeDisplay(std::uint32_t type) {
-    static constexpr std::array<std::pair<std::string_view, TreePicture>, 24> kTypes{{
-        {"", TreePicture::Other},
-        {"Cursor", TreePicture::Other},
-        {"Bitmaps", TreePicture::Bitmap},
-        {"Icon", TreePicture::Other},
-        {"Menu", TreePicture::Other},
-        {"Dialog fields", TreePicture::Other},
-        {"Strings", TreePicture::Strings},
-        {"Font Directory", TreePicture::Other},
-        {"Fonts", TreePicture::Other},
-        {"Accelerator", TreePicture::Other},
-        {"RAW Data", TreePicture::Other},
-        {"Message table", TreePicture::Other},
-        {"Cursor", TreePicture::CursorGroup},
-        {"", TreePicture::Other},
-        {"Icons", TreePicture::IconGroup},
-        {"", TreePicture::Other},
-        {"Version information", TreePicture::Other},
-        {"Dialog fields/Head database", TreePicture::Other},
-        {"", TreePicture::Other},
-        {"Plug & Play-Information", TreePicture::Other},
-        {"Virtual device driver", TreePicture::Other},
-        {"Animated Cursor", TreePicture::Other},
-        {"Animated Icon", TreePicture::Other},
-        {"HTML-Pages", TreePicture::Other},
-    }};
-    if (type < kTypes.size() && !kTypes[type].first.empty()) {
-        return {std::string(kTypes[type].first), kTypes[type].second};
+    const ResourceKind kind = KindOfType(type);
+    if (kind.name.empty()) {
+        return {"#" + std::to_string(type), TreePicture::Other};
     }
-    return {"#" + std::to_string(type), TreePicture::Other};
+    return {std::string(kind.name), kind.picture};
 }
 
 std::string TypeKey(std::string_view typeText) {

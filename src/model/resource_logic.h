@@ -13,6 +13,24 @@
 
 namespace vantry {
 
+// How the resource view previews a type's resources, and how Save writes them.
+enum class ResourcePreview { None, Bitmap, Strings, CursorGroup, IconGroup };
+enum class ResourceSave { Raw, Cursor, Bitmap, Icon, StringBlock, CursorGroup, IconGroup };
+
+// What the program knows of one numeric resource type. A new kind is one entry in the table
+// behind KindOfType.
+struct ResourceKind {
+    std::uint32_t type = 0;
+    std::string_view name; // as the tree shows it; empty for "#" and the number
+    TreePicture picture = TreePicture::Other;
+    ResourcePreview preview = ResourcePreview::None;
+    ResourceSave save = ResourceSave::Raw;
+};
+
+// The kind of a numeric type; a type the table lacks has no name, the general picture, no
+// preview and is saved as its raw bytes.
+ResourceKind KindOfType(std::uint32_t type);
+
 struct TypeDisplay {
     std::string text;
     TreePicture picture = TreePicture::Other;

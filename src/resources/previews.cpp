@@ -1,21 +1,21 @@
 #include "resources/previews.h"
 
-#include <array>
-#include <utility>
+#include "model/resource_logic.h"
 
 namespace vantry {
 
 PreviewKind PreviewFor(std::uint32_t type) {
-    static constexpr std::array<std::pair<std::uint32_t, PreviewKind>, 4> kinds{{
-        {2, &PreviewBitmap},     // RT_BITMAP
-        {6, &PreviewStrings},    // RT_STRING
-        {12, &PreviewCursor},    // RT_GROUP_CURSOR
-        {14, &PreviewIconGroup}, // RT_GROUP_ICON
-    }};
-    for (const auto& [number, kind] : kinds) {
-        if (number == type) {
-            return kind;
-        }
+    switch (KindOfType(type).preview) {
+    case ResourcePreview::Bitmap:
+        return &PreviewBitmap;
+    case ResourcePreview::Strings:
+        return &PreviewStrings;
+    case ResourcePreview::CursorGroup:
+        return &PreviewCursor;
+    case ResourcePreview::IconGroup:
+        return &PreviewIconGroup;
+    case ResourcePreview::None:
+        return nullptr;
     }
     return nullptr;
 }

@@ -28,25 +28,26 @@ ResourceFile ResourceAsFile(HMODULE module, const std::string& typeText,
     if (bytes.empty()) {
         return {"bin", std::nullopt};
     }
-    switch (ResourceNumber(typeText).value_or(0)) {
-    case 1: // RT_CURSOR
+    switch (KindOfType(ResourceNumber(typeText).value_or(0)).save) {
+    case ResourceSave::Cursor:
         return {"cur", SingleImageFile(bytes, true)};
-    case 2: // RT_BITMAP
+    case ResourceSave::Bitmap:
         return {"bmp", BitmapFile(bytes)};
-    case 3: // RT_ICON
+    case ResourceSave::Icon:
         return {"ico", SingleImageFile(bytes, false)};
-    case 6: { // RT_STRING: a block named by its number
+    case ResourceSave::StringBlock: { // a block named by its number
         const auto block = ResourceNumber(nameText);
         const auto text = block ? StringBlockText(*block, bytes) : std::nullopt;
         return {"txt", text ? std::optional(Bytes(text->begin(), text->end())) : std::nullopt};
     }
-    case 12: // RT_GROUP_CURSOR
+    case ResourceSave::CursorGroup:
         return {"cur", GroupOf(module, bytes, true)};
-    case 14: // RT_GROUP_ICON
+    case ResourceSave::IconGroup:
         return {"ico", GroupOf(module, bytes, false)};
-    default:
-        return {"bin", bytes};
+    case ResourceSave::Raw:
+        break;
     }
+    return {"bin", bytes};
 }
 
 std::string FileNameFor(const std::string& nameText, const std::string& extension) {

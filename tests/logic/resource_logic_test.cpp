@@ -147,3 +147,20 @@ TEST(IconGroupDirectory, StaysInsideItsDataAndRefusesOtherTypes) {
     EXPECT_EQ((*big)[0].width, 256);
     EXPECT_EQ(IconCellSize(*big).height, 258);
 }
+
+TEST(KindOfType, GivesEachTypeItsPreviewAndSaveAndTheRestRawBytes) {
+    EXPECT_EQ(KindOfType(2).preview, ResourcePreview::Bitmap);
+    EXPECT_EQ(KindOfType(2).save, ResourceSave::Bitmap);
+    EXPECT_EQ(KindOfType(6).save, ResourceSave::StringBlock);
+    EXPECT_EQ(KindOfType(12).preview, ResourcePreview::CursorGroup);
+    EXPECT_EQ(KindOfType(14).save, ResourceSave::IconGroup);
+    EXPECT_EQ(KindOfType(1).save, ResourceSave::Cursor);
+    EXPECT_EQ(KindOfType(3).preview, ResourcePreview::None); // a lone icon shows no preview
+    for (const std::uint32_t type : {0u, 13u, 24u, 0xFFFFu}) {
+        const ResourceKind kind = KindOfType(type);
+        EXPECT_EQ(kind.type, type);
+        EXPECT_TRUE(kind.name.empty());
+        EXPECT_EQ(kind.preview, ResourcePreview::None);
+        EXPECT_EQ(kind.save, ResourceSave::Raw);
+    }
+}
