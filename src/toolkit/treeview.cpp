@@ -197,6 +197,10 @@ void TreeView::SetExpanded(HTREEITEM node, bool expanded) {
     TreeView_SetItemState(hWnd(), node, expanded ? TVIS_EXPANDED : 0, TVIS_EXPANDED);
 }
 
+void TreeView::SetBold(HTREEITEM node, bool bold) {
+    TreeView_SetItemState(hWnd(), node, bold ? TVIS_BOLD : 0, TVIS_BOLD);
+}
+
 bool TreeView::Expanded(HTREEITEM node) const {
     return (TreeView_GetItemState(hWnd(), node, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }

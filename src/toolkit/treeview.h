@@ -45,6 +45,7 @@ class TreeView : public Control {
     std::vector<HTREEITEM> Nodes() const;
 
     void SetExpanded(HTREEITEM node, bool expanded);
+    void SetBold(HTREEITEM node, bool bold);
     bool Expanded(HTREEITEM node) const;
 
     // Selecting from code raises no NodeClick.

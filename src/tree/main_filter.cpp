@@ -64,6 +64,7 @@ void Main::ApplyFilter() {
         }
         const auto place = *placeBeforeFilter_;
         placeBeforeFilter_.reset();
+        shownWhileFiltering_.clear();
         {
             const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
             tvTree.Clear();
@@ -75,6 +76,7 @@ void Main::ApplyFilter() {
     if (!placeBeforeFilter_) {
         placeBeforeFilter_ = tvTree.CurrentPlace();
     }
+    const std::vector<bool> wereMatches = std::move(matches_);
     matches_ = MatchingEntries(text);
     std::vector<int> parents;
     parents.reserve(windows_.Size());
@@ -82,11 +84,19 @@ void Main::ApplyFilter() {
         const auto parent = windows_.Parent(i);
         parents.push_back(parent ? static_cast<int>(*parent) : -1);
     }
-    const std::vector<bool> kept = KeptWithAncestors(parents, matches_);
-    {
+    std::vector<bool> kept = KeptWithAncestors(parents, matches_);
+    if (kept == shownWhileFiltering_) {
+        // The same windows as the tree shows: only which of them match may have changed.
+        for (WindowList::Index i = 0; i < kept.size(); ++i) {
+            if (kept[i] && (i >= wereMatches.size() || matches_[i] != wereMatches[i])) {
+                tvTree.SetBold(tvTree.Find(WindowKey(windows_.Handle(i))), matches_[i]);
+            }
+        }
+    } else {
         const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
         tvTree.Clear();
         ShowEntries(0, &kept, &matches_);
+        shownWhileFiltering_ = std::move(kept);
     }
     if (placeBeforeFilter_->selected) {
         tvTree.SelectByKey(*placeBeforeFilter_->selected);

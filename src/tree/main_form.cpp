@@ -308,6 +308,7 @@ void Main::LoadWindowTree() {
         drawnIcon_ = nullptr; // a handle may since have been given to another icon
         processIds_.clear();
         executables_.clear();
+        shownWhileFiltering_.clear();
         AddTreeLineImage();
         SystemWindows queries = TreeQueries();
         windows_.Load(queries, mAPI::HandleToInt(GetDesktopWindow()), mnuOnlyVisible.Checked());

@@ -162,6 +162,7 @@ class Main : public tk::Form, public WindowTreeHost {
     // The windows of the last load, as live changes left them.
     WindowList windows_;
     std::vector<bool> matches_;
+    std::vector<bool> shownWhileFiltering_; // the entries the narrowed tree shows
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
     std::unordered_map<std::uint32_t, std::string> executables_;
     // Where the user was when the filter began; its selection follows the user's choices while

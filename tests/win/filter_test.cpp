@@ -180,3 +180,30 @@ TEST_F(FilterTest, AWindowWithALongCaptionIsFoundByItsClass) {
     Type(testwin::kIconClass);
     EXPECT_NE(NodeOf(longCaption), nullptr);
 }
+
+TEST_F(FilterTest, AKeystrokeThatKeepsTheSameWindowsTouchesOnlyTheirBoldness) {
+    HWND parent = windows_.TopLevel("kept parent", {10, 10, 200, 200});
+    HWND child = windows_.Child(parent, "kept parent child");
+    LoadMain();
+    Choose(main_->mnuUpdate);
+    Type("kept parent c");
+    const HTREEITEM parentNode = NodeOf(parent);
+    const HTREEITEM childNode = NodeOf(child);
+    ASSERT_NE(childNode, nullptr);
+    EXPECT_FALSE(Read(parent).bold); // kept as the match's parent only
+    EXPECT_TRUE(Read(child).bold);
+
+    main_->tvTree.SetExpanded(parentNode, false); // as the user folds it
+
+    Type("kept parent");                   // the same windows; the parent matches now
+    EXPECT_EQ(NodeOf(parent), parentNode); // the very same nodes, still folded: no refill
+    EXPECT_EQ(NodeOf(child), childNode);
+    EXPECT_FALSE(Read(parent).expanded);
+    EXPECT_TRUE(Read(parent).bold);
+    EXPECT_TRUE(Read(child).bold);
+    EXPECT_EQ(Count().substr(0, 2), "2 ");
+
+    Type("kept parent child"); // fewer windows match: the parent is only kept again
+    EXPECT_FALSE(Read(parent).bold);
+    EXPECT_TRUE(Read(child).bold);
+}
