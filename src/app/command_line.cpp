@@ -42,7 +42,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
         }
         const auto format =
             std::find_if(kTreeFormats.begin(), kTreeFormats.end(), [&](const TreeFormat& format) {
-                return !format.switchName.empty() && format.switchName == *name;
+                return format.switchName == *name; // the default's empty switch meets no name
             });
         if (*name == "dump") {
             dump = true;

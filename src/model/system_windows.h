@@ -15,7 +15,7 @@ class SystemWindows : public WindowQueries {
         int captionChars = 0; // the longest caption read; 0 for whole captions
         // Whether a window shows, as "Only visible windows" asks; on the screen by default.
         std::function<bool(HWND)> shows;
-        // The tree's image of a window; none by default.
+        // The tree's image of a window; 0 by default.
         std::function<int(HWND)> picture;
     };
     explicit SystemWindows(Options options) : options_(std::move(options)) {}

@@ -37,7 +37,7 @@ class WindowQueries {
     // The window's parent (the desktop for a top-level window); 0 for a window that has ended.
     virtual std::int32_t Parent(std::int32_t window) = 0;
     virtual WindowFacts Facts(std::int32_t window) = 0;
-    // The tree's image for a window entering the list; 0 for the tree line.
+    // The tree's image of a window entering the list, in the view's own numbering.
     virtual int Picture(std::int32_t window) = 0;
 };
 

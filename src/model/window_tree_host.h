@@ -31,9 +31,6 @@ class WindowTreeHost {
     virtual void PlaceBesideSelection(tk::Form& form) const = 0;
     // The tree's own form and the loaded forms that follow its selection.
     virtual std::vector<const tk::Form*> OpenForms() const = 0;
-    // The selection changed as the user changes it: every loaded form that follows it shows
-    // the window that is current now, in one order.
-    virtual void FollowSelection() = 0;
 
   protected:
     ~WindowTreeHost() = default;

@@ -15,6 +15,7 @@
 #include "tree/program_icon_resource.h"
 #include "tree/toolbar_pictures.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -76,10 +77,11 @@ Main::Main()
          {&Main::mnuFile, &Main::mnuView, &Main::mnuOptions, &Main::mnuHelp}) {
         std::vector<tk::MenuItem*> items;
         for (const Command& command : kCommands) {
-            if (command.menu == menu) {
-                items.push_back(&(this->*command.item));
+            if (command.menu != menu) {
+                continue;
             }
-            if (command.menu == menu && command.run) {
+            items.push_back(&(this->*command.item));
+            if (command.run) {
                 (this->*command.item).Click = [this, run = command.run] { (this->*run)(); };
             }
         }
@@ -224,10 +226,11 @@ void Main::mnuAbout_Click() {
 void Main::tbrCommands_ButtonClick(const std::string& key) {
     // A button does what its menu command does.
     const MainCommand button = CommandForButtonKey(key);
-    for (const Command& command : kCommands) {
-        if (button != MainCommand::None && command.button == button) {
-            (this->*command.run)();
-        }
+    const auto found =
+        std::find_if(kCommands.begin(), kCommands.end(),
+                     [button](const Command& command) { return command.button == button; });
+    if (button != MainCommand::None && found != kCommands.end()) {
+        (this->*found->run)();
     }
 }
 

@@ -44,7 +44,6 @@ class Main : public tk::Form, public WindowTreeHost {
     Main();
 
     void SetForms(MainForms forms) { forms_ = forms; }
-    const MainForms& Forms() const { return forms_; }
 
     std::int32_t GetCurhWnd() const override;
     // Selects the window's node, as code selects (no NodeClick).
@@ -53,8 +52,6 @@ class Main : public tk::Form, public WindowTreeHost {
     void PlaceCentred(tk::Form& form) const override;
     void PlaceBesideSelection(tk::Form& form) const override;
     std::vector<const tk::Form*> OpenForms() const override;
-    // The properties form first, then the resource view.
-    void FollowSelection() override;
 
     tk::MenuBar menuBar;
     tk::MenuItem mnuFile{"&File"};
@@ -120,6 +117,9 @@ class Main : public tk::Form, public WindowTreeHost {
     void mnuAbout_Click();
     void tbrCommands_ButtonClick(const std::string& key);
     void tvTree_NodeClick();
+    // The user chose a window (a click, Enter or F3): every loaded form that follows the
+    // selection shows it, the properties form first, then the resource view.
+    void FollowSelection();
     void tvTree_DblClick();
     // Ctrl+C in the tree: the selected node's text; false without a selection.
     bool CopySelectedNode();
@@ -145,10 +145,10 @@ class Main : public tk::Form, public WindowTreeHost {
     void tmrLive_Timer();
     static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,
                                     LONG child, DWORD thread, DWORD time);
-    bool SweepLive(ULONGLONG deadline);
+    bool SweepLive(SystemWindows& queries, ULONGLONG deadline);
     // Shows what a change of the list did: ended nodes go, renamed ones change, added ones come
     // (unless the filter narrows the tree: it shows them when it applies again).
-    bool ShowChanges(const WindowList::Changes& changes, WindowList::Index firstAdded);
+    bool ShowChanges(const WindowList::Changes& changes);
     void StopLiveUpdates();
 
     // The filter box (main_filter.cpp).

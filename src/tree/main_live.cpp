@@ -76,13 +76,11 @@ void Main::tmrLive_Timer() {
         while (!liveEvents_.empty() && GetTickCount64() < deadline) {
             HWND window = liveEvents_.front();
             liveEvents_.pop_front();
-            const WindowList::Index first = static_cast<WindowList::Index>(windows_.Size());
             changed = ShowChanges(windows_.Refresh(queries, mAPI::HandleToInt(window),
-                                                   mnuOnlyVisible.Checked()),
-                                  first) ||
+                                                   mnuOnlyVisible.Checked())) ||
                       changed;
         }
-        changed = SweepLive(deadline) || changed;
+        changed = SweepLive(queries, deadline) || changed;
     }
     if (!changed) {
         return;
@@ -93,31 +91,26 @@ void Main::tmrLive_Timer() {
     }
 }
 
-bool Main::SweepLive(ULONGLONG deadline) {
+bool Main::SweepLive(SystemWindows& queries, ULONGLONG deadline) {
     // Not every system reports every change (Wine reports only creations): a slice of the
     // windows is brought in line again on each tick, and their children that the tree lacks
     // are added.
     bool changed = false;
     const bool onlyVisible = mnuOnlyVisible.Checked();
-    SystemWindows queries = TreeQueries();
     for (std::size_t k = 0;
          k < std::min(kSweepSlice, windows_.Size()) && GetTickCount64() < deadline; ++k) {
         const auto entry = static_cast<WindowList::Index>(sweepAt_++ % windows_.Size());
         if (!windows_.Live(entry)) {
             continue;
         }
-        auto first = static_cast<WindowList::Index>(windows_.Size());
         changed =
-            ShowChanges(windows_.Refresh(queries, windows_.Handle(entry), onlyVisible), first) ||
-            changed;
-        first = static_cast<WindowList::Index>(windows_.Size());
-        changed =
-            ShowChanges(windows_.AddMissingChildren(queries, entry, onlyVisible), first) || changed;
+            ShowChanges(windows_.Refresh(queries, windows_.Handle(entry), onlyVisible)) || changed;
+        changed = ShowChanges(windows_.AddMissingChildren(queries, entry, onlyVisible)) || changed;
     }
     return changed;
 }
 
-bool Main::ShowChanges(const WindowList::Changes& changes, WindowList::Index firstAdded) {
+bool Main::ShowChanges(const WindowList::Changes& changes) {
     for (const std::int32_t window : changes.ended) {
         tvTree.Remove(WindowKey(window));
     }
@@ -128,7 +121,7 @@ bool Main::ShowChanges(const WindowList::Changes& changes, WindowList::Index fir
         }
     }
     if (!changes.added.empty() && txtFilter.Text().empty()) {
-        ShowEntries(firstAdded);
+        ShowEntries(changes.added.front()); // the added entries end the list
     }
     return changes.Any();
 }
