@@ -76,7 +76,7 @@ int main() {
     main.SetForms({&properties, nullptr, nullptr});
     main.Show();
     SendMessageA(main.hWnd(), WM_COMMAND, main.mnuUpdate.Id(), 0);
-    main.tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(window)));
+    main.SelectWindow(mAPI::HandleToInt(window));
     properties.Show(&main);
     tk::DoEvents();
 

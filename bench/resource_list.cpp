@@ -67,7 +67,7 @@ void Measure(const char* label, const std::string& path) {
     main.SetForms({nullptr, &resources, nullptr});
     main.Show();
     SendMessageA(main.hWnd(), WM_COMMAND, main.mnuUpdate.Id(), 0);
-    main.tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(owner)));
+    main.SelectWindow(mAPI::HandleToInt(owner));
     resources.Show(&main);
     resources.cboResMode.SetListIndex(0); // the instance: the module we loaded
     tk::DoEvents();

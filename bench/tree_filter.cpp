@@ -42,9 +42,7 @@ int main() {
     std::unordered_map<DWORD, std::string> executables;
     for (HTREEITEM node : main.tvTree.Nodes()) {
         Subject subject{main.tvTree.NodeText(node), 0};
-        const auto key = main.tvTree.KeyOf(node);
-        GetWindowThreadProcessId(mAPI::IntToHandle<HWND>(std::stoi(key->substr(1))),
-                                 &subject.processId);
+        GetWindowThreadProcessId(mAPI::IntToHandle<HWND>(*main.WindowOf(node)), &subject.processId);
         executables.emplace(subject.processId, mAPI::GetExePath(subject.processId));
         subjects.push_back(std::move(subject));
     }

@@ -98,7 +98,7 @@ WindowList::Changes WindowList::Refresh(WindowQueries& queries, std::int32_t win
     const bool gone = parentHandle == 0 || (onlyShown && !queries.Shows(window));
     if (entry && (gone || parent != Parent(*entry))) {
         RemoveSubtree(*entry);
-        changes.ended.push_back(window);
+        changes.ended.push_back(*entry);
     } else if (entry) {
         const WindowFacts facts = queries.Facts(window);
         if (facts.caption != Caption(*entry) || facts.className != ClassName(*entry)) {

@@ -59,11 +59,11 @@ class WindowList {
     std::vector<Index> RemoveSubtree(Index entry);
     void SetFacts(Index entry, const WindowFacts& facts);
 
-    // What one Refresh changed, for a view to follow: the windows whose entries ended (each with
-    // everything below it), the entries added (each with everything below it: the entries from
+    // What one Refresh changed, for a view to follow: the entries ended (each with everything
+    // below it), the entries added (each with everything below it: the entries from
     // it to the end of the list), and the ones renamed.
     struct Changes {
-        std::vector<std::int32_t> ended;
+        std::vector<Index> ended;
         std::vector<Index> added;
         std::vector<Index> renamed;
         bool Any() const { return !ended.empty() || !added.empty() || !renamed.empty(); }

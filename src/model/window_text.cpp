@@ -7,10 +7,6 @@
 
 namespace vantry {
 
-std::string WindowKey(std::int32_t handle) {
-    return "h" + std::to_string(handle);
-}
-
 std::string_view SystemClassSuffix(std::string_view className) {
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 5> suffixes{{
         {"#32768", " (Menu)"},

@@ -10,9 +10,6 @@ namespace vantry {
 // Longest caption the tree shows, in characters.
 constexpr int kMaxTreeCaption = 1024;
 
-// "h" and the handle in signed decimal: 0x0001002A gives "h65578".
-std::string WindowKey(std::int32_t handle);
-
 // The suffix the five system classes get after their class name, or "".
 std::string_view SystemClassSuffix(std::string_view className);
 

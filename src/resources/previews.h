@@ -23,7 +23,7 @@ struct PreviewTarget {
     HMODULE module;
     tk::PictureBox& picture;     // Picture: sized to what it shows
     tk::TextBox& strings;        // Strings
-    tk::TreeView& iconList;      // IconList: one line and picture per image
+    tk::KeyedTreeView& iconList; // IconList: one line and picture per image
     tk::ImageList& iconPictures; // the icon list's pictures
     tk::PictureBox& iconCell;    // where one image of the icon list is drawn first
 };

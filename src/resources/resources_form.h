@@ -39,11 +39,11 @@ class frmResources : public CurrentWindowForm, private mAPI::ResourceSink {
     tk::TextBox txtResType;
     tk::Label Label3;
     tk::TextBox txtSize;
-    tk::TreeView tvRes;
+    tk::KeyedTreeView tvRes;
     tk::PictureBox picPreviewBack;
     tk::PictureBox picPreview;
     tk::TextBox txtStrings;
-    tk::TreeView tvGroup;
+    tk::KeyedTreeView tvGroup;
     tk::PictureBox picTemp;
     tk::CommandButton cmdClose;
     tk::CommandButton cmdRefresh;

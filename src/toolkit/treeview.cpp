@@ -78,24 +78,8 @@ std::string TreeView::NodeText(HTREEITEM node) const {
     return {};
 }
 
-HTREEITEM TreeView::Add(std::string_view relativeKey, std::string_view key, const std::string& text,
-                        int image, bool bold, bool expanded) {
-    HTREEITEM parent = TVI_ROOT;
-    if (!relativeKey.empty()) {
-        parent = Find(relativeKey);
-        if (!parent) {
-            return nullptr;
-        }
-    }
-    return AddChild(parent, key, text, image, bold, expanded);
-}
-
-HTREEITEM TreeView::AddChild(HTREEITEM parent, std::string_view key, const std::string& text,
-                             int image, bool bold, bool expanded) {
-    const auto slot = keys_.Add(key);
-    if (!slot) {
-        return nullptr;
-    }
+HTREEITEM TreeView::Insert(HTREEITEM parent, LPARAM value, const std::string& text, int image,
+                           bool bold, bool expanded) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
@@ -105,30 +89,49 @@ HTREEITEM TreeView::AddChild(HTREEITEM parent, std::string_view key, const std::
     insert.item.pszText = const_cast<char*>(text.c_str());
     insert.item.iImage = image - 1; // forms count images from 1
     insert.item.iSelectedImage = image - 1;
-    insert.item.lParam = static_cast<LPARAM>(*slot);
+    insert.item.lParam = value;
     // Straight to the control: our subclass has nothing to do with an insert, and a refresh
     // makes thousands of them.
-    auto* item = reinterpret_cast<HTREEITEM>(
+    return reinterpret_cast<HTREEITEM>(
         CallOriginal(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (!item) {
-        keys_.Remove(*slot);
-    }
-    items_.push_back(item);
-    return item;
 }
 
-HTREEITEM TreeView::Find(std::string_view key) const {
-    const auto slot = keys_.Find(key);
-    return slot ? items_[*slot] : nullptr;
+std::optional<LPARAM> TreeView::ValueOf(HTREEITEM node) const {
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = node;
+    if (!node || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+        return std::nullopt;
+    }
+    return item.lParam;
+}
+
+void TreeView::SetValue(HTREEITEM node, LPARAM value) {
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = node;
+    item.lParam = value;
+    SendMessageA(hWnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+std::size_t TreeView::Count() const {
+    return hWnd() ? TreeView_GetCount(hWnd()) : 0;
 }
 
 std::vector<HTREEITEM> TreeView::Nodes() const {
     std::vector<HTREEITEM> nodes;
-    nodes.reserve(keys_.Count());
-    for (HTREEITEM item : items_) {
-        if (item) {
-            nodes.push_back(item);
+    nodes.reserve(Count());
+    // Depth first without recursion: down to a child, else on to the next sibling of the
+    // node or of its nearest ancestor that has one.
+    HTREEITEM node = TreeView_GetRoot(hWnd());
+    while (node) {
+        nodes.push_back(node);
+        HTREEITEM next = TreeView_GetChild(hWnd(), node);
+        while (!next && node) {
+            next = TreeView_GetNextSibling(hWnd(), node);
+            node = TreeView_GetParent(hWnd(), node);
         }
+        node = next;
     }
     return nodes;
 }
@@ -137,49 +140,10 @@ void TreeView::Clear() {
     if (hWnd()) {
         TreeView_DeleteAllItems(hWnd());
     }
-    keys_.Clear();
-    std::deque<HTREEITEM>().swap(items_); // a long list gives its memory back
 }
 
-bool TreeView::Remove(std::string_view key) {
-    HTREEITEM node = Find(key);
-    if (!node) {
-        return false;
-    }
-    ForgetSubtree(node);
+void TreeView::RemoveNode(HTREEITEM node) {
     TreeView_DeleteItem(hWnd(), node);
-    if (keys_.Sparse()) {
-        CompactKeys();
-    }
-    return true;
-}
-
-void TreeView::ForgetSubtree(HTREEITEM node) {
-    for (HTREEITEM child = TreeView_GetChild(hWnd(), node); child;
-         child = TreeView_GetNextSibling(hWnd(), child)) {
-        ForgetSubtree(child);
-    }
-    if (const auto slot = SlotOf(node)) {
-        keys_.Remove(*slot);
-        items_[*slot] = nullptr;
-    }
-}
-
-void TreeView::CompactKeys() {
-    const std::vector<std::optional<KeyIndex::Slot>> moved = keys_.Compact();
-    std::deque<HTREEITEM> items(keys_.SlotCount());
-    for (std::size_t old = 0; old < moved.size(); ++old) {
-        if (!moved[old]) {
-            continue;
-        }
-        items[*moved[old]] = items_[old];
-        TVITEMA item{};
-        item.mask = TVIF_PARAM;
-        item.hItem = items_[old];
-        item.lParam = static_cast<LPARAM>(*moved[old]);
-        SendMessageA(hWnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    items_ = std::move(items);
 }
 
 void TreeView::SetNodeText(HTREEITEM node, const std::string& text) {
@@ -205,56 +169,116 @@ bool TreeView::Expanded(HTREEITEM node) const {
     return (TreeView_GetItemState(hWnd(), node, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
-TreeView::Place TreeView::CurrentPlace() const {
-    Place place;
-    place.selected = SelectedKey();
-    for (KeyIndex::Slot slot = 0; slot < items_.size(); ++slot) {
-        if (items_[slot] && Expanded(items_[slot])) {
-            place.expanded.emplace_back(keys_.KeyAt(slot));
+HTREEITEM TreeView::Selected() const {
+    return TreeView_GetSelection(hWnd());
+}
+
+bool TreeView::Select(HTREEITEM node) {
+    return node && TreeView_SelectItem(hWnd(), node);
+}
+
+HTREEITEM TreeView::FirstVisible() const {
+    return TreeView_GetFirstVisible(hWnd());
+}
+
+void TreeView::ScrollToTop(HTREEITEM node) {
+    TreeView_SelectSetFirstVisible(hWnd(), node);
+}
+
+HTREEITEM KeyedTreeView::Add(std::string_view relativeKey, std::string_view key,
+                             const std::string& text, int image, bool bold, bool expanded) {
+    HTREEITEM parent = TVI_ROOT;
+    if (!relativeKey.empty()) {
+        parent = Find(relativeKey);
+        if (!parent) {
+            return nullptr;
         }
     }
-    place.firstVisible = KeyOf(TreeView_GetFirstVisible(hWnd()));
-    return place;
+    return AddChild(parent, key, text, image, bold, expanded);
 }
 
-void TreeView::RestorePlace(const Place& place) {
-    for (const std::string& key : place.expanded) {
-        if (HTREEITEM node = Find(key)) {
-            SetExpanded(node, true);
+HTREEITEM KeyedTreeView::AddChild(HTREEITEM parent, std::string_view key, const std::string& text,
+                                  int image, bool bold, bool expanded) {
+    const auto slot = keys_.Add(key);
+    if (!slot) {
+        return nullptr;
+    }
+    HTREEITEM item = Insert(parent, static_cast<LPARAM>(*slot), text, image, bold, expanded);
+    if (!item) {
+        keys_.Remove(*slot);
+    }
+    items_.push_back(item);
+    return item;
+}
+
+HTREEITEM KeyedTreeView::Find(std::string_view key) const {
+    const auto slot = keys_.Find(key);
+    return slot ? items_[*slot] : nullptr;
+}
+
+void KeyedTreeView::Clear() {
+    TreeView::Clear();
+    keys_.Clear();
+    std::deque<HTREEITEM>().swap(items_); // a long list gives its memory back
+}
+
+bool KeyedTreeView::Remove(std::string_view key) {
+    HTREEITEM node = Find(key);
+    if (!node) {
+        return false;
+    }
+    ForgetSubtree(node);
+    RemoveNode(node);
+    if (keys_.Sparse()) {
+        CompactKeys();
+    }
+    return true;
+}
+
+void KeyedTreeView::ForgetSubtree(HTREEITEM node) {
+    for (HTREEITEM child = TreeView_GetChild(hWnd(), node); child;
+         child = TreeView_GetNextSibling(hWnd(), child)) {
+        ForgetSubtree(child);
+    }
+    if (const auto slot = SlotOf(node)) {
+        keys_.Remove(*slot);
+        items_[*slot] = nullptr;
+    }
+}
+
+void KeyedTreeView::CompactKeys() {
+    const std::vector<std::optional<KeyIndex::Slot>> moved = keys_.Compact();
+    std::deque<HTREEITEM> items(keys_.SlotCount());
+    for (std::size_t old = 0; old < moved.size(); ++old) {
+        if (moved[old]) {
+            items[*moved[old]] = items_[old];
+            SetValue(items_[old], static_cast<LPARAM>(*moved[old]));
         }
     }
-    if (place.selected) {
-        SelectByKey(*place.selected);
-    }
-    if (HTREEITEM first = place.firstVisible ? Find(*place.firstVisible) : nullptr) {
-        TreeView_SelectSetFirstVisible(hWnd(), first);
-    }
+    items_ = std::move(items);
 }
 
-bool TreeView::SelectByKey(std::string_view key) {
-    HTREEITEM item = Find(key);
-    return item && TreeView_SelectItem(hWnd(), item);
+bool KeyedTreeView::SelectByKey(std::string_view key) {
+    return Select(Find(key));
 }
 
-std::optional<std::string> TreeView::SelectedKey() const {
-    return KeyOf(TreeView_GetSelection(hWnd()));
+std::optional<std::string> KeyedTreeView::SelectedKey() const {
+    return KeyOf(Selected());
 }
 
-std::optional<KeyIndex::Slot> TreeView::SlotOf(HTREEITEM node) const {
-    TVITEMA item{};
-    item.mask = TVIF_PARAM;
-    item.hItem = node;
-    if (!item.hItem || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+std::optional<KeyIndex::Slot> KeyedTreeView::SlotOf(HTREEITEM node) const {
+    const auto value = ValueOf(node);
+    if (!value) {
         return std::nullopt;
     }
-    const auto slot = static_cast<std::size_t>(item.lParam);
+    const auto slot = static_cast<std::size_t>(*value);
     if (slot >= items_.size() || items_[slot] != node) {
         return std::nullopt;
     }
     return static_cast<KeyIndex::Slot>(slot);
 }
 
-std::optional<std::string> TreeView::KeyOf(HTREEITEM node) const {
+std::optional<std::string> KeyedTreeView::KeyOf(HTREEITEM node) const {
     const auto slot = SlotOf(node);
     return slot ? std::optional<std::string>(keys_.KeyAt(*slot)) : std::nullopt;
 }

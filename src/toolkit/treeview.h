@@ -1,4 +1,4 @@
-// A tree view whose nodes are found by unique text keys, as the forms address them.
+// Tree views: one whose nodes carry the caller's numbers, and one that finds them by text key.
 #pragma once
 
 #include "toolkit/control.h"
@@ -17,6 +17,7 @@ namespace tk {
 
 class ImageList;
 
+// A tree view whose nodes each carry a number of the caller's (its lParam).
 class TreeView : public Control {
   public:
     using Control::Control;
@@ -25,44 +26,31 @@ class TreeView : public Control {
 
     void SetImageList(const ImageList& images);
 
-    // Adds a node as the last child of the node with relativeKey (top level when empty).
-    // Returns nullptr when the key is taken or the relative is missing.
-    HTREEITEM Add(std::string_view relativeKey, std::string_view key, const std::string& text,
-                  int image, bool bold = false, bool expanded = false);
-    // The same below a node already at hand (TVI_ROOT for the top level): no key lookup.
-    HTREEITEM AddChild(HTREEITEM parent, std::string_view key, const std::string& text, int image,
-                       bool bold = false, bool expanded = false);
-    HTREEITEM Find(std::string_view key) const;
+    // Adds a node as the last child of parent (TVI_ROOT for the top level); nullptr when the
+    // control refuses it.
+    HTREEITEM Insert(HTREEITEM parent, LPARAM value, const std::string& text, int image,
+                     bool bold = false, bool expanded = false);
+    // The number the node carries; nullopt for no node.
+    std::optional<LPARAM> ValueOf(HTREEITEM node) const;
     // The node's text as the control holds it; empty for no node.
     std::string NodeText(HTREEITEM node) const;
-    bool Exists(std::string_view key) const { return Find(key) != nullptr; }
-    void Clear();
-    // Removes the node and everything below it; false for an unknown key.
-    bool Remove(std::string_view key);
+    virtual void Clear();
+    // Removes the node and everything below it.
+    void RemoveNode(HTREEITEM node);
     void SetNodeText(HTREEITEM node, const std::string& text);
-    std::size_t Count() const { return keys_.Count(); }
-    // Nodes in the order they were added.
+    std::size_t Count() const;
+    // Every node, a parent before its children.
     std::vector<HTREEITEM> Nodes() const;
 
     void SetExpanded(HTREEITEM node, bool expanded);
     void SetBold(HTREEITEM node, bool bold);
     bool Expanded(HTREEITEM node) const;
 
+    HTREEITEM Selected() const;
     // Selecting from code raises no NodeClick.
-    bool SelectByKey(std::string_view key);
-    std::optional<std::string> SelectedKey() const;
-    std::optional<std::string> KeyOf(HTREEITEM node) const;
-
-    // Where the user is: the selected node, the expanded nodes and the first node in view, by
-    // key, so that a reload can put them back for the nodes that are still there.
-    struct Place {
-        std::optional<std::string> selected;
-        std::vector<std::string> expanded;
-        std::optional<std::string> firstVisible;
-    };
-    Place CurrentPlace() const;
-    // Expands, selects (as code does: no NodeClick) and scrolls back what still exists.
-    void RestorePlace(const Place& place);
+    bool Select(HTREEITEM node);
+    HTREEITEM FirstVisible() const;
+    void ScrollToTop(HTREEITEM node);
 
     // Turns redrawing off while it lives: adding or removing many nodes then skips the
     // control's layout work per node. A refill (the tree emptied and filled again) also keeps
@@ -92,22 +80,53 @@ class TreeView : public Control {
     // The context menu was asked for (right click or the keyboard), at this screen point.
     std::function<void(POINT screen)> ContextMenu;
 
+  protected:
+    // Sets the number a node carries.
+    void SetValue(HTREEITEM node, LPARAM value);
+
   private:
     void OnClick();
+    POINT ContextMenuPoint(LPARAM lParam) const;
+    bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    bool selectedByThisClick_ = false;
+    bool hiddenForRefill_ = false;
+    POINT lastPress_{-1, -1}; // where the last left press was, in client pixels
+};
+
+// A tree view whose nodes are found by unique text keys, as the forms address them.
+class KeyedTreeView : public TreeView {
+  public:
+    using TreeView::TreeView;
+
+    // Adds a node as the last child of the node with relativeKey (top level when empty).
+    // Returns nullptr when the key is taken or the relative is missing.
+    HTREEITEM Add(std::string_view relativeKey, std::string_view key, const std::string& text,
+                  int image, bool bold = false, bool expanded = false);
+    // The same below a node already at hand (TVI_ROOT for the top level): no key lookup.
+    HTREEITEM AddChild(HTREEITEM parent, std::string_view key, const std::string& text, int image,
+                       bool bold = false, bool expanded = false);
+    HTREEITEM Find(std::string_view key) const;
+    bool Exists(std::string_view key) const { return Find(key) != nullptr; }
+    void Clear() override;
+    // Removes the node and everything below it; false for an unknown key.
+    bool Remove(std::string_view key);
+
+    // Selecting from code raises no NodeClick.
+    bool SelectByKey(std::string_view key);
+    std::optional<std::string> SelectedKey() const;
+    std::optional<std::string> KeyOf(HTREEITEM node) const;
+
+  private:
     // The key slot the node carries in its lParam; nullopt for no node of ours.
     std::optional<KeyIndex::Slot> SlotOf(HTREEITEM node) const;
     // Forgets the keys of node and of everything below it.
     void ForgetSubtree(HTREEITEM node);
-    // Renumbers the nodes' slots once removed ones outnumber them, as a live tree's churn makes.
+    // Renumbers the nodes' slots once removed ones outnumber them, as a tree's churn makes.
     void CompactKeys();
-    POINT ContextMenuPoint(LPARAM lParam) const;
-    bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     KeyIndex keys_;               // each node's slot is its lParam
     std::deque<HTREEITEM> items_; // by slot; nullptr for a removed node
-    bool selectedByThisClick_ = false;
-    bool hiddenForRefill_ = false;
-    POINT lastPress_{-1, -1}; // where the last left press was, in client pixels
 };
 
 } // namespace tk

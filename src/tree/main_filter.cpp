@@ -4,7 +4,6 @@
 #include "core/mapi_win.h"
 #include "core/process_lookup.h"
 #include "model/tree_filter.h"
-#include "model/window_text.h"
 #include "tree/main_form.h"
 
 #include <algorithm>
@@ -67,14 +66,14 @@ void Main::ApplyFilter() {
         shownWhileFiltering_.clear();
         {
             const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
-            tvTree.Clear();
+            ClearTree();
             ShowEntries(0);
         }
-        tvTree.RestorePlace(place);
+        RestorePlace(place);
         return;
     }
     if (!placeBeforeFilter_) {
-        placeBeforeFilter_ = tvTree.CurrentPlace();
+        placeBeforeFilter_ = CurrentPlace();
     }
     const std::vector<bool> wereMatches = std::move(matches_);
     matches_ = MatchingEntries(text);
@@ -89,17 +88,17 @@ void Main::ApplyFilter() {
         // The same windows as the tree shows: only which of them match may have changed.
         for (WindowList::Index i = 0; i < kept.size(); ++i) {
             if (kept[i] && (i >= wereMatches.size() || matches_[i] != wereMatches[i])) {
-                tvTree.SetBold(tvTree.Find(WindowKey(windows_.Handle(i))), matches_[i]);
+                tvTree.SetBold(nodes_[i], matches_[i]);
             }
         }
     } else {
         const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
-        tvTree.Clear();
+        ClearTree();
         ShowEntries(0, &kept, &matches_);
         shownWhileFiltering_ = std::move(kept);
     }
     if (placeBeforeFilter_->selected) {
-        tvTree.SelectByKey(*placeBeforeFilter_->selected);
+        SelectWindow(*placeBeforeFilter_->selected);
     }
     const auto count = static_cast<std::size_t>(std::count(matches_.begin(), matches_.end(), true));
     lblFilterCount.SetCaption(GroupedCount(count) + " of " + GroupedCount(windows_.LiveCount()));

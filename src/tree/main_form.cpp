@@ -117,21 +117,67 @@ Main::Main()
 }
 
 std::int32_t Main::GetCurhWnd() const {
-    const auto key = tvTree.SelectedKey();
-    return key ? TryKeyToHandle(*key).value_or(0) : 0;
+    return WindowOf(tvTree.Selected()).value_or(0);
 }
 
 bool Main::SelectWindow(std::int32_t handle) {
-    return tvTree.SelectByKey(WindowKey(handle));
+    return tvTree.Select(NodeOf(handle));
 }
 
 std::optional<HWND> Main::SelectedWindow() const {
-    const auto key = tvTree.SelectedKey();
-    const auto handle = key ? TryKeyToHandle(*key) : std::nullopt;
+    const auto handle = WindowOf(tvTree.Selected());
     if (!handle) {
         return std::nullopt;
     }
     return mAPI::IntToHandle<HWND>(*handle);
+}
+
+HTREEITEM Main::NodeOf(std::int32_t handle) const {
+    const auto entry = windows_.Find(handle);
+    return entry && *entry < nodes_.size() ? nodes_[*entry] : nullptr;
+}
+
+std::optional<std::int32_t> Main::WindowOf(HTREEITEM node) const {
+    const auto value = tvTree.ValueOf(node);
+    if (!value || *value < 0 || static_cast<std::size_t>(*value) >= nodes_.size()) {
+        return std::nullopt;
+    }
+    const auto entry = static_cast<WindowList::Index>(*value);
+    if (nodes_[entry] != node || !windows_.Live(entry)) {
+        return std::nullopt;
+    }
+    return windows_.Handle(entry);
+}
+
+void Main::ClearTree() {
+    tvTree.Clear();
+    nodes_.assign(windows_.Size(), nullptr);
+}
+
+Main::TreePlace Main::CurrentPlace() const {
+    TreePlace place;
+    place.selected = WindowOf(tvTree.Selected());
+    for (WindowList::Index entry = 0; entry < nodes_.size(); ++entry) {
+        if (nodes_[entry] && windows_.Live(entry) && tvTree.Expanded(nodes_[entry])) {
+            place.expanded.push_back(windows_.Handle(entry));
+        }
+    }
+    place.firstVisible = WindowOf(tvTree.FirstVisible());
+    return place;
+}
+
+void Main::RestorePlace(const TreePlace& place) {
+    for (const std::int32_t window : place.expanded) {
+        if (HTREEITEM node = NodeOf(window)) {
+            tvTree.SetExpanded(node, true);
+        }
+    }
+    if (place.selected) {
+        SelectWindow(*place.selected);
+    }
+    if (HTREEITEM first = place.firstVisible ? NodeOf(*place.firstVisible) : nullptr) {
+        tvTree.ScrollToTop(first);
+    }
 }
 
 void Main::Form_Load() {
@@ -236,7 +282,7 @@ void Main::tbrCommands_ButtonClick(const std::string& key) {
 
 void Main::tvTree_NodeClick() {
     if (placeBeforeFilter_) {
-        placeBeforeFilter_->selected = tvTree.SelectedKey(); // the user's choice while filtering
+        placeBeforeFilter_->selected = WindowOf(tvTree.Selected()); // the choice while filtering
     }
     FollowSelection();
 }
@@ -300,13 +346,14 @@ void Main::LoadWindowTree() {
     SetPointer(tk::MousePointer::Hourglass);
     sbrState.SetSimpleText("Loading Window Hierarchy...");
     tk::DoEvents();
-    const tk::TreeView::Place place = tvTree.CurrentPlace();
+    const TreePlace place = CurrentPlace();
     {
         // Without redraw the tree view skips its per-node layout work and paints nothing, and
         // icons go to the image list a strip at a time.
         const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
         const tk::ImageList::Batch batch(imlWinIcons);
         tvTree.Clear();
+        nodes_.clear();
         imlWinIcons.Clear();
         drawnIcon_ = nullptr; // a handle may since have been given to another icon
         processIds_.clear();
@@ -316,7 +363,7 @@ void Main::LoadWindowTree() {
         SystemWindows queries = TreeQueries();
         windows_.Load(queries, mAPI::HandleToInt(GetDesktopWindow()), mnuOnlyVisible.Checked());
         ShowEntries(0);
-        tvTree.RestorePlace(place); // the user's place, for the windows still there
+        RestorePlace(place); // the user's place, for the windows still there
     }
     ShowWindowCount();
     if (!txtFilter.Text().empty()) {
@@ -348,25 +395,19 @@ SystemWindows Main::TreeQueries() {
 
 void Main::ShowEntries(WindowList::Index first, const std::vector<bool>* kept,
                        const std::vector<bool>* bold) {
-    // Each entry's node, found without a key lookup for the entries added here.
-    std::vector<HTREEITEM> nodes(windows_.Size() - first, nullptr);
+    nodes_.resize(windows_.Size(), nullptr);
     for (WindowList::Index i = first; i < windows_.Size(); ++i) {
         if (!windows_.Live(i) || (kept && !(*kept)[i])) {
             continue;
         }
         const auto parent = windows_.Parent(i);
-        HTREEITEM parentNode = TVI_ROOT;
-        if (parent) {
-            parentNode = *parent >= first ? nodes[*parent - first]
-                                          : tvTree.Find(WindowKey(windows_.Handle(*parent)));
-            if (!parentNode) {
-                continue;
-            }
+        HTREEITEM parentNode = parent ? nodes_[*parent] : TVI_ROOT;
+        if (!parentNode) {
+            continue;
         }
         // A narrowed tree shows every match; the whole tree opens at the desktop only.
-        nodes[i - first] =
-            tvTree.AddChild(parentNode, WindowKey(windows_.Handle(i)), windows_.DisplayText(i),
-                            windows_.Picture(i), bold && (*bold)[i], kept || !parent);
+        nodes_[i] = tvTree.Insert(parentNode, static_cast<LPARAM>(i), windows_.DisplayText(i),
+                                  windows_.Picture(i), bold && (*bold)[i], kept || !parent);
     }
 }
 
@@ -423,7 +464,7 @@ void Main::PlaceCentred(tk::Form& form) const {
 
 void Main::PlaceBesideSelection(tk::Form& form) const {
     RECT row{};
-    HTREEITEM selected = TreeView_GetSelection(tvTree.hWnd());
+    HTREEITEM selected = tvTree.Selected();
     if (selected && TreeView_GetItemRect(tvTree.hWnd(), selected, &row, TRUE)) {
         MapWindowPoints(tvTree.hWnd(), nullptr, reinterpret_cast<POINT*>(&row), 2);
     }

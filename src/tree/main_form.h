@@ -53,6 +53,11 @@ class Main : public tk::Form, public WindowTreeHost {
     void PlaceBesideSelection(tk::Form& form) const override;
     std::vector<const tk::Form*> OpenForms() const override;
 
+    // The window's node; nullptr when the tree does not show it.
+    HTREEITEM NodeOf(std::int32_t handle) const;
+    // The window a node shows; nullopt for no node of a listed window.
+    std::optional<std::int32_t> WindowOf(HTREEITEM node) const;
+
     tk::MenuBar menuBar;
     tk::MenuItem mnuFile{"&File"};
     tk::MenuItem mnuSaveTree{"Save Tree &As...", {'S', true}};
@@ -137,8 +142,21 @@ class Main : public tk::Form, public WindowTreeHost {
     // narrowed, only the kept ones, expanded, the matches in bold.
     void ShowEntries(WindowList::Index first, const std::vector<bool>* kept = nullptr,
                      const std::vector<bool>* bold = nullptr);
-    // The selected node's window; nullopt without a selection or for a key that holds no handle.
+    // The selected node's window; nullopt without a selection.
     std::optional<HWND> SelectedWindow() const;
+    // Empties the tree control; the list stays.
+    void ClearTree();
+
+    // Where the user is in the tree, by window, so that a refill can put it back for the
+    // windows that are still there.
+    struct TreePlace {
+        std::optional<std::int32_t> selected;
+        std::vector<std::int32_t> expanded;
+        std::optional<std::int32_t> firstVisible;
+    };
+    TreePlace CurrentPlace() const;
+    // Expands, selects (as code does: no NodeClick) and scrolls back what the tree shows.
+    void RestorePlace(const TreePlace& place);
 
     // Live updates (main_live.cpp).
     void mnuLiveUpdate_Click();
@@ -161,13 +179,14 @@ class Main : public tk::Form, public WindowTreeHost {
 
     // The windows of the last load, as live changes left them.
     WindowList windows_;
+    std::vector<HTREEITEM> nodes_; // by entry; each node carries its entry's number
     std::vector<bool> matches_;
     std::vector<bool> shownWhileFiltering_; // the entries the narrowed tree shows
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
     std::unordered_map<std::uint32_t, std::string> executables_;
     // Where the user was when the filter began; its selection follows the user's choices while
     // the filter narrows the tree, and comes back when the filter ends.
-    std::optional<tk::TreeView::Place> placeBeforeFilter_;
+    std::optional<TreePlace> placeBeforeFilter_;
     mAPI::WinEventHook liveHook_;
     std::deque<HWND> liveEvents_; // windows the hook heard of, brought in line by the timer
     std::size_t sweepAt_ = 0;

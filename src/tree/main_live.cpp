@@ -2,7 +2,6 @@
 // applied by a timer in batches, node by node, keeping the selection.
 #include "core/mapi.h"
 #include "core/mapi_win.h"
-#include "model/window_text.h"
 #include "tree/main_form.h"
 
 #include <algorithm>
@@ -111,12 +110,15 @@ bool Main::SweepLive(SystemWindows& queries, ULONGLONG deadline) {
 }
 
 bool Main::ShowChanges(const WindowList::Changes& changes) {
-    for (const std::int32_t window : changes.ended) {
-        tvTree.Remove(WindowKey(window));
+    for (const WindowList::Index entry : changes.ended) {
+        // The control removes the nodes below with it; their entries have ended too.
+        if (entry < nodes_.size() && nodes_[entry]) {
+            tvTree.RemoveNode(std::exchange(nodes_[entry], nullptr));
+        }
     }
     for (const WindowList::Index entry : changes.renamed) {
         // Not shown while the filter leaves it out; the filter shows the new text.
-        if (HTREEITEM node = tvTree.Find(WindowKey(windows_.Handle(entry)))) {
+        if (HTREEITEM node = entry < nodes_.size() ? nodes_[entry] : nullptr) {
             tvTree.SetNodeText(node, windows_.DisplayText(entry));
         }
     }

@@ -3,20 +3,9 @@
 #include "core/mapi.h"
 
 #include <array>
-#include <charconv>
 #include <utility>
 
 namespace vantry {
-
-std::optional<std::int32_t> TryKeyToHandle(std::string_view key) {
-    const std::string_view number = key.empty() ? key : key.substr(1);
-    std::int32_t handle = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), handle);
-    if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
-        return std::nullopt;
-    }
-    return handle;
-}
 
 bool FlashRun::Tick() {
     ++count_;

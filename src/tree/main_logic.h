@@ -1,17 +1,12 @@
-// The main form's logic that needs no window: reading a handle back from its node key, the
-// flash run's count, and the toolbar's key dispatch.
+// The main form's logic that needs no window: the flash run's count and the toolbar's key
+// dispatch.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace vantry {
-
-// The handle of a WindowKey: the decimal number after the first character; nullopt for a text
-// that is not such a key.
-std::optional<std::int32_t> TryKeyToHandle(std::string_view key);
 
 // Counts the ticks of one flash run: 18 ticks flash the window, the 19th ends the run.
 class FlashRun {

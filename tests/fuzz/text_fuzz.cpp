@@ -17,11 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    if (const auto handle = vantry::TryKeyToHandle(text)) {
-        if (vantry::TryKeyToHandle(vantry::WindowKey(*handle)) != handle) {
-            std::abort();
-        }
-    }
     if (mAPI::TrimNull(text).size() > text.size()) {
         std::abort();
     }

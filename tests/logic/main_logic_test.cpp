@@ -1,27 +1,10 @@
 #include "core/mapi.h"
-#include "model/window_text.h"
 #include "tree/main_logic.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 
 using namespace vantry;
-
-TEST(TryKeyToHandle, ReadsTheNumberAfterTheFirstCharacter) {
-    EXPECT_EQ(TryKeyToHandle("h65578"), 65578);
-    EXPECT_EQ(TryKeyToHandle("h-2147483632"), static_cast<std::int32_t>(0x80000010u));
-    for (const std::int32_t handle : {0, 1, 0x0001002A, INT32_MAX, INT32_MIN, -1}) {
-        EXPECT_EQ(TryKeyToHandle(WindowKey(handle)), handle);
-    }
-}
-
-TEST(TryKeyToHandle, RejectsKeysThatHoldNoHandle) {
-    for (const char* key : {"", "h", "h12x", "hx", "h 1", "h1.5"}) {
-        EXPECT_EQ(TryKeyToHandle(key), std::nullopt) << key;
-    }
-    EXPECT_EQ(TryKeyToHandle("h2147483648"), std::nullopt);
-}
 
 TEST(FlashRun, FlashesEighteenTimesThenEndsAndStartsAgain) {
     FlashRun run;

@@ -271,8 +271,9 @@ TEST(WindowList, RefreshReportsWhatAViewMustFollow) {
     EXPECT_FALSE(list.Refresh(desktop, child, true).Any()); // nothing new
 
     desktop.At(top).shown = false;
+    const WindowList::Index topEntry = *list.Find(top);
     changes = list.Refresh(desktop, top, true);
-    EXPECT_EQ(changes.ended.size(), 1u);
+    EXPECT_EQ(changes.ended, std::vector<WindowList::Index>{topEntry});
     EXPECT_EQ(list.LiveCount(), 1u); // the desktop stays
     EXPECT_FALSE(list.Refresh(desktop, Desktop::kRoot, true).Any());
 }

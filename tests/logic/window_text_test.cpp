@@ -7,13 +7,6 @@
 
 using namespace vantry;
 
-TEST(WindowKey, IsTheLetterHAndTheSignedDecimalHandle) {
-    EXPECT_EQ(WindowKey(0x0001002A), "h65578");
-    EXPECT_EQ(WindowKey(131074), "h131074");
-    EXPECT_EQ(WindowKey(static_cast<std::int32_t>(0x80000010u)), "h-2147483632");
-    EXPECT_EQ(WindowKey(-1), "h-1");
-}
-
 TEST(WindowDisplayText, QuotesTheCaptionAndNamesTheSystemClasses) {
     EXPECT_EQ(WindowDisplayText(0x00010014, "", "#32769"), "00010014 \"\" #32769 (Desktop)");
     EXPECT_EQ(WindowDisplayText(0x2A, "Open", "#32770"), "0000002A \"Open\" #32770 (Dialog Box)");

@@ -180,7 +180,7 @@ TEST_F(MainTest, GetCurhWndFollowsTheSelection) {
     LoadMain();
     TreeView_SelectItem(Tree(), nullptr);
     EXPECT_EQ(main_->GetCurhWnd(), 0);
-    ASSERT_TRUE(main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target))));
+    ASSERT_TRUE(main_->SelectWindow(mAPI::HandleToInt(target)));
     EXPECT_EQ(main_->GetCurhWnd(), mAPI::HandleToInt(target));
 }
 
@@ -193,7 +193,7 @@ TEST_F(MainTest, AFlashRunFlashesEighteenTimesAndStops) {
     RegisterClassExA(&counterClass);
     HWND target = windows_.TopLevel("flash me", {10, 10, 200, 200}, true, "VantryTestFlash");
     LoadMain();
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
+    main_->SelectWindow(mAPI::HandleToInt(target));
     auto tick = [this] { SendMessageA(main_->hWnd(), WM_TIMER, main_->tmrFlash.Id(), 0); };
 
     for (int run = 0; run < 2; ++run) {
@@ -229,7 +229,7 @@ TEST_F(MainTest, ActivateBringsTheSelectedWindowUpAndShowsIt) {
     HWND hidden = windows_.TopLevel("activate me", {10, 10, 200, 200}, false);
     LoadMain();
     Choose(main_->mnuOnlyVisible); // the hidden window has a node now
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(hidden)));
+    main_->SelectWindow(mAPI::HandleToInt(hidden));
     ClickButton("Activate");
     EXPECT_TRUE(IsWindowVisible(hidden));
     EXPECT_EQ(GetForegroundWindow(), hidden);
@@ -290,11 +290,11 @@ TEST_F(MainTest, NodeClicksRefreshTheLoadedFormsInOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"properties", "resources"}));
 
     log.clear();
-    Choose(main_->mnuWindowProps); // already loaded: no refresh
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(first))); // from code
+    Choose(main_->mnuWindowProps);                 // already loaded: no refresh
+    main_->SelectWindow(mAPI::HandleToInt(first)); // from code
     EXPECT_TRUE(log.empty());
 
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(GetDesktopWindow())));
+    main_->SelectWindow(mAPI::HandleToInt(GetDesktopWindow()));
     EXPECT_TRUE(log.empty());
     SetFocus(Tree());
     SendMessageA(Tree(), WM_KEYDOWN, VK_DOWN, 0); // the keyboard is the user too

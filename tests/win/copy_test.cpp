@@ -46,7 +46,7 @@ class TreeCopyTest : public MainTest {
         SetWindowTextW(target, caption.c_str());
         LoadMain();
         Choose(main_->mnuUpdate);
-        main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(target)));
+        main_->SelectWindow(mAPI::HandleToInt(target));
         ClearClipboard();
         return target;
     }
@@ -129,7 +129,7 @@ class CopyPropertiesTest : public MainTest {
         form_ = std::make_unique<vantry::frmProperties>(*main_);
         main_->SetForms({form_.get(), nullptr, nullptr});
         Choose(main_->mnuUpdate);
-        main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(window)));
+        main_->SelectWindow(mAPI::HandleToInt(window));
         Choose(main_->mnuWindowProps);
     }
     std::unique_ptr<vantry::frmProperties> form_;

@@ -238,7 +238,7 @@ TEST_F(Dpi, ThePropertiesResourceAndSearchFormsDraw) {
     vantry::frmResources resources(*main_);
     vantry::frmFindWindow search(*main_);
     main_->SetForms({&properties, &resources, &search});
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(main_->hWnd())));
+    main_->SelectWindow(mAPI::HandleToInt(main_->hWnd()));
 
     Choose(main_->mnuWindowProps);
     ExpectDrawn(properties.hWnd(), GetSysColor(COLOR_BTNFACE), "properties");

@@ -17,7 +17,7 @@ constexpr UINT kEnd = WM_APP + 2;
 
 struct FoundWindows {
     DWORD process;
-    std::set<std::string> keys;
+    std::set<std::int32_t> windows;
 };
 
 BOOL CALLBACK AddShownWindow(HWND window, LPARAM data) {
@@ -25,17 +25,17 @@ BOOL CALLBACK AddShownWindow(HWND window, LPARAM data) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == found.process && IsWindowVisible(window)) {
-        found.keys.insert(vantry::WindowKey(mAPI::HandleToInt(window)));
+        found.windows.insert(mAPI::HandleToInt(window));
     }
     return TRUE;
 }
 
 // The process's windows that show (they and every window above them), as EnumChildWindows
 // finds them below the desktop.
-std::set<std::string> EnumeratedShownWindows(DWORD process) {
+std::set<std::int32_t> EnumeratedShownWindows(DWORD process) {
     FoundWindows found{process, {}};
     EnumChildWindows(GetDesktopWindow(), AddShownWindow, reinterpret_cast<LPARAM>(&found));
-    return found.keys;
+    return found.windows;
 }
 
 class LiveTest : public MainTest {
@@ -61,13 +61,12 @@ class LiveTest : public MainTest {
             tk::DoEvents();
         }
     }
-    // Every node as key, parent key and text.
-    std::set<std::tuple<std::string, std::string, std::string>> TreeShape() const {
-        std::set<std::tuple<std::string, std::string, std::string>> shape;
+    // Every node as window, parent window and text.
+    std::set<std::tuple<std::int32_t, std::int32_t, std::string>> TreeShape() const {
+        std::set<std::tuple<std::int32_t, std::int32_t, std::string>> shape;
         for (HTREEITEM node : main_->tvTree.Nodes()) {
             HTREEITEM parent = TreeView_GetParent(Tree(), node);
-            shape.emplace(*main_->tvTree.KeyOf(node),
-                          parent ? *main_->tvTree.KeyOf(parent) : std::string(),
+            shape.emplace(*main_->WindowOf(node), parent ? *main_->WindowOf(parent) : 0,
                           main_->tvTree.NodeText(node));
         }
         return shape;
@@ -83,7 +82,7 @@ TEST_F(LiveTest, MadeRenamedMovedAndEndedWindowsShowAtOnceAndTheSelectionStays) 
     HWND keep = Make();
     Settle();
     ASSERT_NE(NodeOf(keep), nullptr);
-    main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(keep)));
+    main_->SelectWindow(mAPI::HandleToInt(keep));
 
     HWND made = Make();
     HWND child = Make(made);
@@ -131,12 +130,12 @@ TEST_F(LiveTest, AfterAChurnTheTreeIsWhatAFreshLoadGives) {
     Settle();
     const auto live = TreeShape();
     // The same windows as the enumeration functions find them, independently of any walk.
-    std::set<std::string> liveChurn;
-    for (const auto& [key, parent, text] : live) {
+    std::set<std::int32_t> liveChurn;
+    for (const auto& [window, parent, text] : live) {
         DWORD process = 0;
-        GetWindowThreadProcessId(mAPI::IntToHandle<HWND>(*vantry::TryKeyToHandle(key)), &process);
+        GetWindowThreadProcessId(mAPI::IntToHandle<HWND>(window), &process);
         if (process == churn_->Id()) {
-            liveChurn.insert(key);
+            liveChurn.insert(window);
         }
     }
     EXPECT_EQ(liveChurn, EnumeratedShownWindows(churn_->Id()));

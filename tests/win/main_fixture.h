@@ -21,9 +21,7 @@ class MainTest : public testing::Test {
         main_->Show();
     }
     HWND Tree() const { return main_->tvTree.hWnd(); }
-    HTREEITEM NodeOf(HWND window) const {
-        return main_->tvTree.Find(vantry::WindowKey(mAPI::HandleToInt(window)));
-    }
+    HTREEITEM NodeOf(HWND window) const { return main_->NodeOf(mAPI::HandleToInt(window)); }
     testwin::Node Read(HWND window) const { return testwin::ReadNode(Tree(), NodeOf(window)); }
     HTREEITEM ParentNodeOf(HWND window) const { return TreeView_GetParent(Tree(), NodeOf(window)); }
     void Choose(const tk::MenuItem& item) { SendMessageA(main_->hWnd(), WM_COMMAND, item.Id(), 0); }

@@ -58,7 +58,7 @@ class TabsTest : public MainTest {
             main_->SetForms({form_.get(), nullptr, nullptr});
         }
         Choose(main_->mnuUpdate);
-        ASSERT_TRUE(main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(window))));
+        ASSERT_TRUE(main_->SelectWindow(mAPI::HandleToInt(window)));
         Choose(main_->mnuWindowProps);
         form_->tabProperties.SetSelectedIndex(tab);
         SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0);

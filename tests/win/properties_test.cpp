@@ -21,9 +21,7 @@ class PropertiesTest : public MainTest {
     }
     void TearDown() override { tk::SetMessageBoxHandler({}); }
 
-    void Select(HWND window) {
-        main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(window)));
-    }
+    void Select(HWND window) { main_->SelectWindow(mAPI::HandleToInt(window)); }
     void Refresh() { SendMessageA(form_->cmdRefresh.hWnd(), BM_CLICK, 0, 0); }
     void ClickLink(tk::TextBox& link) {
         PostMessageA(link.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

@@ -21,7 +21,7 @@ class ResourcesTest : public MainTest {
         }
         Choose(main_->mnuUpdate);
         if (window) {
-            ASSERT_TRUE(main_->tvTree.SelectByKey(vantry::WindowKey(mAPI::HandleToInt(window))));
+            ASSERT_TRUE(main_->SelectWindow(mAPI::HandleToInt(window)));
         } else {
             TreeView_SelectItem(Tree(), nullptr);
         }
