@@ -3,9 +3,8 @@
 #include "core/mapi.h"
 #include "core/utf8.h"
 #include "model/style_tables.h"
+#include "model/window_json.h"
 #include "model/window_text.h"
-
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 
@@ -21,17 +20,6 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
-void AppendText(std::string& text, const WindowRecord& window, int depth) {
-    text.append(static_cast<std::size_t>(depth) * 2, ' ');
-    text +=
-        WindowDisplayText(window.handle, OneLine(mAPI::Utf8Prefix(window.caption, kMaxTreeCaption)),
-                          OneLine(window.className));
-    text += "\r\n";
-    for (const WindowRecord& child : window.children) {
-        AppendText(text, child, depth + 1);
-    }
-}
-
 nlohmann::ordered_json RectJson(const Box& rect) {
     return {{"left", rect.left}, {"top", rect.top}, {"right", rect.right}, {"bottom", rect.bottom}};
 }
@@ -42,6 +30,19 @@ nlohmann::ordered_json StyleJson(std::span<const StyleName> table, std::uint32_t
         names.push_back(std::string(name));
     }
     return {{"value", value}, {"names", std::move(names)}};
+}
+
+} // namespace
+
+void AppendTreeLines(std::string& text, const WindowRecord& window, int depth) {
+    text.append(static_cast<std::size_t>(depth) * 2, ' ');
+    text +=
+        WindowDisplayText(window.handle, OneLine(mAPI::Utf8Prefix(window.caption, kMaxTreeCaption)),
+                          OneLine(window.className));
+    text += "\r\n";
+    for (const WindowRecord& child : window.children) {
+        AppendTreeLines(text, child, depth + 1);
+    }
 }
 
 nlohmann::ordered_json WindowJson(const WindowRecord& window) {
@@ -64,21 +65,26 @@ nlohmann::ordered_json WindowJson(const WindowRecord& window) {
             {"children", std::move(children)}};
 }
 
-} // namespace
+std::string DumpJson(const nlohmann::ordered_json& value) {
+    return value.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
 
 std::string TreeText(const WindowRecord& root) {
     std::string text;
-    AppendText(text, root, 0);
+    AppendTreeLines(text, root, 0);
     return text;
 }
 
 std::string TreeJson(const WindowRecord& root) {
-    return WindowJson(root).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
-           "\n";
+    return DumpJson(WindowJson(root));
 }
 
 std::string TreeFormat::DefaultFileName() const {
     return "vantry-tree." + std::string(extension);
+}
+
+std::string TreeFormat::DefaultProcessesFileName() const {
+    return "vantry-processes." + std::string(extension);
 }
 
 } // namespace vantry

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/position_text.h"
+#include "model/process_tree.h"
 
 #include <array>
 #include <cstdint>
@@ -32,26 +33,33 @@ struct WindowRecord {
 // spaces a level; CRLF line ends, UTF-8. Control characters of captions and class names are
 // written as spaces.
 std::string TreeText(const WindowRecord& root);
+// The window's line and its children's, as TreeText writes them, depth levels in.
+void AppendTreeLines(std::string& text, const WindowRecord& window, int depth);
 
 // Nested objects, two spaces of indent, UTF-8; a byte sequence that is no UTF-8 becomes U+FFFD.
 std::string TreeJson(const WindowRecord& root);
 
 // A file format of the tree: its name in the save dialog, its file extension, its switch on
-// the command line ("" for the default) and its writer.
+// the command line ("" for the default), and its writers of the window tree and of the
+// process tree.
 struct TreeFormat {
     std::string_view name;
     std::string_view extension;
     std::string_view switchName;
     std::string (*write)(const WindowRecord& root);
+    std::string (*writeProcesses)(const std::vector<ProcessRecord>& processes,
+                                  const WindowRecord& root);
 
-    // "vantry-tree.txt": the name a file of this format gets unless one is given.
+    // "vantry-tree.txt", "vantry-processes.txt": the names files of this format get unless
+    // one is given.
     std::string DefaultFileName() const;
+    std::string DefaultProcessesFileName() const;
 };
 
 // Every format, the default first. A new format is one entry here.
 inline constexpr std::array<TreeFormat, 2> kTreeFormats{{
-    {"Text", "txt", "", &TreeText},
-    {"JSON", "json", "json", &TreeJson},
+    {"Text", "txt", "", &TreeText, &ProcessTreeText},
+    {"JSON", "json", "json", &TreeJson, &ProcessTreeJson},
 }};
 
 } // namespace vantry
