@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/dump_command.h"
 #include "core/mapi_win.h"
+#include "processes/processes_form.h"
 #include "properties/properties_form.h"
 #include "resources/resources_form.h"
 #include "search/find_window_form.h"
@@ -40,7 +41,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     vantry::frmProperties properties(main);
     vantry::frmResources resources(main);
     vantry::frmFindWindow search(main);
-    main.SetForms({&properties, &resources, &search});
+    vantry::frmProcesses processes(main);
+    main.SetForms({&properties, &resources, &search, &processes});
     main.Show();
     if (line.filter) {
         main.txtFilter.SetText(*line.filter);

@@ -15,13 +15,9 @@ namespace vantry {
 
 namespace {
 
-char Fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool NameBefore(std::string_view a, std::string_view b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Fold(x) < Fold(y); });
+                                        [](char x, char y) { return FoldAscii(x) < FoldAscii(y); });
 }
 
 std::string IdText(std::uint32_t id) {
@@ -101,17 +97,17 @@ std::size_t ProcessRecord::WindowCount() const {
 }
 
 void SortProcesses(std::vector<ProcessRecord>& processes) {
-    std::sort(processes.begin(), processes.end(), [](const ProcessRecord& a, const ProcessRecord& b) {
-        if (NameBefore(a.name, b.name)) {
-            return true;
-        }
-        return !NameBefore(b.name, a.name) && a.processId < b.processId;
-    });
+    std::sort(processes.begin(), processes.end(),
+              [](const ProcessRecord& a, const ProcessRecord& b) {
+                  if (NameBefore(a.name, b.name)) {
+                      return true;
+                  }
+                  return !NameBefore(b.name, a.name) && a.processId < b.processId;
+              });
     for (ProcessRecord& process : processes) {
-        std::sort(process.threads.begin(), process.threads.end(),
-                  [](const ThreadRecord& a, const ThreadRecord& b) {
-                      return a.threadId < b.threadId;
-                  });
+        std::sort(
+            process.threads.begin(), process.threads.end(),
+            [](const ThreadRecord& a, const ThreadRecord& b) { return a.threadId < b.threadId; });
     }
 }
 
@@ -128,8 +124,8 @@ std::string ThreadNodeText(const ThreadRecord& thread, std::size_t shownWindows)
 }
 
 bool ProcessMatches(std::string_view text, const ProcessRecord& process) {
-    return MatchesFilter(text, {.nodeText = "", .processId = process.processId,
-                                .executable = process.name});
+    return MatchesFilter(
+        text, {.nodeText = "", .processId = process.processId, .executable = process.name});
 }
 
 std::string CpuTimeText(std::uint64_t units) {
@@ -174,6 +170,18 @@ std::vector<DetailField> ProcessDetails(const ProcessRecord& process, std::size_
     };
 }
 
+std::vector<DetailField> WindowDetails(std::int32_t handle, std::string_view caption,
+                                       std::string_view className, const ProcessRecord& process,
+                                       const ThreadRecord& thread) {
+    return {
+        {"Handle", mAPI::HexStr8(handle)},
+        {"Caption", std::string(caption)},
+        {"Class", std::string(className)},
+        {"Thread ID", IdText(thread.threadId)},
+        {"Process", process.name + "  " + IdText(process.processId)},
+    };
+}
+
 std::vector<DetailField> ThreadDetails(const ProcessRecord& process, const ThreadRecord& thread,
                                        const std::optional<GuiThreadState>& gui) {
     std::vector<DetailField> fields{
@@ -193,8 +201,8 @@ std::vector<DetailField> ThreadDetails(const ProcessRecord& process, const Threa
                       {"Menu owner", handle(&GuiThreadState::menuOwner)},
                       {"Move/size window", handle(&GuiThreadState::moveSize)},
                       {"Caret window", handle(&GuiThreadState::caret)},
-                      {"Caret rectangle", gui && gui->caret ? RectText(gui->caretRect)
-                                                            : std::string(kNotGiven)},
+                      {"Caret rectangle",
+                       gui && gui->caret ? RectText(gui->caretRect) : std::string(kNotGiven)},
                       {"GUI flags", gui ? FlagsText(gui->flags) : std::string(kNotGiven)},
                   });
     return fields;
@@ -225,8 +233,9 @@ std::string ProcessTreeJson(const std::vector<ProcessRecord>& processes, const W
         nlohmann::ordered_json threads = nlohmann::ordered_json::array();
         for (const ThreadRecord& thread : process.threads) {
             nlohmann::ordered_json windows = nlohmann::ordered_json::array();
-            ForEachListed(thread, listed,
-                          [&](const WindowRecord& window) { windows.push_back(WindowJson(window)); });
+            ForEachListed(thread, listed, [&](const WindowRecord& window) {
+                windows.push_back(WindowJson(window));
+            });
             threads.push_back({{"threadId", thread.threadId}, {"windows", std::move(windows)}});
         }
         list.push_back({{"processId", process.processId},

@@ -83,6 +83,9 @@ inline constexpr std::string_view kNotGiven = "n/a";
 using GroupCount = std::string (*)(std::uint64_t count);
 std::vector<DetailField> ProcessDetails(const ProcessRecord& process, std::size_t windowCount,
                                         GroupCount groupCount);
+std::vector<DetailField> WindowDetails(std::int32_t handle, std::string_view caption,
+                                       std::string_view className, const ProcessRecord& process,
+                                       const ThreadRecord& thread);
 std::vector<DetailField> ThreadDetails(const ProcessRecord& process, const ThreadRecord& thread,
                                        const std::optional<GuiThreadState>& gui);
 

@@ -8,21 +8,18 @@ namespace vantry {
 
 namespace {
 
-char Fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool ContainsFolded(std::string_view haystack, std::string_view needle) {
-    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
-                       [](char a, char b) { return Fold(a) == Fold(b); }) != haystack.end();
-}
-
 std::string_view FileName(std::string_view path) {
     const auto slash = path.find_last_of("\\/");
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace
+
+bool ContainsFolded(std::string_view haystack, std::string_view needle) {
+    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
+                       [](char a, char b) { return FoldAscii(a) == FoldAscii(b); }) !=
+           haystack.end();
+}
 
 bool MatchesFilter(std::string_view text, const FilterSubject& subject) {
     if (text.empty()) {

@@ -17,6 +17,14 @@ struct FilterSubject {
     std::string_view executable; // a whole path; the file name counts
 };
 
+// ASCII capitals as small letters; every other byte as it is.
+constexpr char FoldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether haystack contains needle, ASCII letters folded.
+bool ContainsFolded(std::string_view haystack, std::string_view needle);
+
 // Whether the subject contains the text, case-insensitively (ASCII letters fold): in its node
 // text, its process id in hex (8 digits) or decimal, or its executable's file name. An empty
 // text matches everything.

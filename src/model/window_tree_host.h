@@ -17,12 +17,24 @@ class CurrentWindowForm : public tk::Form {
     virtual void DoRefresh() = 0;
 };
 
+// A form that shows the desktop by process and thread.
+class ProcessesView : public tk::Form {
+  public:
+    using tk::Form::Form;
+    // Opens the view owned by owner (it loads when it is not loaded, or lacks the window) with
+    // the window's node selected under its process and thread.
+    virtual void ShowWindowOf(std::int32_t handle, const tk::Form& owner) = 0;
+};
+
 class WindowTreeHost {
   public:
     // The handle of the selected window; 0 when none is selected.
     virtual std::int32_t GetCurhWnd() const = 0;
     // Selects the window, as code selects (the forms are not told); false when the tree lacks it.
     virtual bool SelectWindow(std::int32_t handle) = 0;
+    // Selects the window as the user's own choice: the forms that follow the selection show it.
+    // False when the tree lacks it.
+    virtual bool ChooseWindow(std::int32_t handle) = 0;
     // Whether the tree lists visible windows only.
     virtual bool ShowsOnlyVisible() const = 0;
     // Where a form opens: a dialog centred over the tree, an inspection form beside the

@@ -27,12 +27,26 @@ bool TreeView::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return CtrlKey && GetKeyState(VK_CONTROL) < 0 && CtrlKey(static_cast<WORD>(wParam));
     case WM_CONTEXTMENU:
         if (ContextMenu) {
+            SelectForContextMenu(lParam);
             ContextMenu(ContextMenuPoint(lParam));
             return true;
         }
         return false;
     default:
         return false;
+    }
+}
+
+void TreeView::SelectForContextMenu(LPARAM lParam) {
+    if (lParam == -1) {
+        return; // from the keyboard: the menu is about the selected node
+    }
+    TVHITTESTINFO hit{};
+    hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ScreenToClient(hWnd(), &hit.pt);
+    HTREEITEM item = TreeView_HitTest(hWnd(), &hit);
+    if (item && (hit.flags & TVHT_ONITEM) && item != Selected() && Select(item) && NodeClick) {
+        NodeClick(); // the user chose it
     }
 }
 
@@ -183,6 +197,36 @@ HTREEITEM TreeView::FirstVisible() const {
 
 void TreeView::ScrollToTop(HTREEITEM node) {
     TreeView_SelectSetFirstVisible(hWnd(), node);
+}
+
+TreeView::Place
+TreeView::CurrentPlace(const std::function<std::optional<std::int64_t>(HTREEITEM)>& idOf) const {
+    Place place;
+    place.selected = idOf(Selected());
+    for (HTREEITEM node : Nodes()) {
+        if (Expanded(node)) {
+            if (const auto id = idOf(node)) {
+                place.expanded.push_back(*id);
+            }
+        }
+    }
+    place.firstVisible = idOf(FirstVisible());
+    return place;
+}
+
+void TreeView::RestorePlace(const Place& place,
+                            const std::function<HTREEITEM(std::int64_t)>& nodeOf) {
+    for (const std::int64_t id : place.expanded) {
+        if (HTREEITEM node = nodeOf(id)) {
+            SetExpanded(node, true);
+        }
+    }
+    if (place.selected) {
+        Select(nodeOf(*place.selected));
+    }
+    if (HTREEITEM first = place.firstVisible ? nodeOf(*place.firstVisible) : nullptr) {
+        ScrollToTop(first);
+    }
 }
 
 HTREEITEM KeyedTreeView::Add(std::string_view relativeKey, std::string_view key,

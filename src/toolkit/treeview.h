@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -52,6 +53,18 @@ class TreeView : public Control {
     HTREEITEM FirstVisible() const;
     void ScrollToTop(HTREEITEM node);
 
+    // Where the user is, by the caller's ids of nodes, so that a refill can put it back for
+    // the nodes that are still there.
+    struct Place {
+        std::optional<std::int64_t> selected;
+        std::vector<std::int64_t> expanded;
+        std::optional<std::int64_t> firstVisible;
+    };
+    // idOf: a node's id, nullopt for none.
+    Place CurrentPlace(const std::function<std::optional<std::int64_t>(HTREEITEM)>& idOf) const;
+    // Expands, selects (as code does: no NodeClick) and scrolls back what nodeOf finds.
+    void RestorePlace(const Place& place, const std::function<HTREEITEM(std::int64_t)>& nodeOf);
+
     // Turns redrawing off while it lives: adding or removing many nodes then skips the
     // control's layout work per node. A refill (the tree emptied and filled again) also keeps
     // the window from drawing its scroll bars when the control lays itself out at the end, and
@@ -86,6 +99,9 @@ class TreeView : public Control {
 
   private:
     void OnClick();
+    // A right click on a node other than the selected one selects it first, as the user's
+    // choice.
+    void SelectForContextMenu(LPARAM lParam);
     POINT ContextMenuPoint(LPARAM lParam) const;
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

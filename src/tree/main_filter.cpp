@@ -98,7 +98,7 @@ void Main::ApplyFilter() {
         shownWhileFiltering_ = std::move(kept);
     }
     if (placeBeforeFilter_->selected) {
-        SelectWindow(*placeBeforeFilter_->selected);
+        SelectWindow(static_cast<std::int32_t>(*placeBeforeFilter_->selected));
     }
     const auto count = static_cast<std::size_t>(std::count(matches_.begin(), matches_.end(), true));
     lblFilterCount.SetCaption(GroupedCount(count) + " of " + GroupedCount(windows_.LiveCount()));

@@ -5,11 +5,13 @@
 #include "core/version.h"
 #include "model/form_placement.h"
 #include "model/tree_dump.h"
+#include "model/window_pictures.h"
 #include "model/window_text.h"
 #include "model/window_walk.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/loaded_forms.h"
+#include "toolkit/menu.h"
 #include "tree/about_form.h"
 #include "tree/main_layout.h"
 #include "tree/program_icon_resource.h"
@@ -47,7 +49,7 @@ bool IsLoadedForm(const tk::Form* form) {
 
 } // namespace
 
-const std::array<Main::Command, 17> Main::kCommands{{
+const std::array<Main::Command, 19> Main::kCommands{{
     {&Main::mnuFile, &Main::mnuSaveTree, &Main::mnuSaveTree_Click, MainCommand::None},
     {&Main::mnuFile, &Main::dash0, nullptr, MainCommand::None},
     {&Main::mnuFile, &Main::mnuExit, &Main::mnuExit_Click, MainCommand::None},
@@ -59,6 +61,8 @@ const std::array<Main::Command, 17> Main::kCommands{{
     {&Main::mnuView, &Main::dash2, nullptr, MainCommand::None},
     {&Main::mnuView, &Main::mnuAllExtend, &Main::mnuAllExtend_Click, MainCommand::None},
     {&Main::mnuView, &Main::mnuUpdate, &Main::mnuUpdate_Click, MainCommand::Update},
+    {&Main::mnuView, &Main::dash5, nullptr, MainCommand::None},
+    {&Main::mnuView, &Main::mnuProcesses, &Main::mnuProcesses_Click, MainCommand::None},
     {&Main::mnuOptions, &Main::mnuSearch, &Main::mnuSearch_Click, MainCommand::Search},
     {&Main::mnuOptions, &Main::dash3, nullptr, MainCommand::None},
     {&Main::mnuOptions, &Main::mnuActivate, &Main::mnuActivate_Click, MainCommand::Activate},
@@ -106,6 +110,7 @@ Main::Main()
     tbrCommands.ButtonClick = [this](const std::string& key) { tbrCommands_ButtonClick(key); };
     tvTree.NodeClick = [this] { tvTree_NodeClick(); };
     tvTree.DblClick = [this] { tvTree_DblClick(); };
+    tvTree.ContextMenu = [this](POINT screen) { tvTree_ContextMenu(screen); };
     txtFilter.Change = [this] { ApplyFilter(); };
     txtFilter.KeyPress = [this](wchar_t key) { return txtFilter_KeyPress(key); };
     AddShortcut({'F', true}, [this] { SetFocus(txtFilter.hWnd()); });
@@ -122,6 +127,14 @@ std::int32_t Main::GetCurhWnd() const {
 
 bool Main::SelectWindow(std::int32_t handle) {
     return tvTree.Select(NodeOf(handle));
+}
+
+bool Main::ChooseWindow(std::int32_t handle) {
+    if (!SelectWindow(handle)) {
+        return false;
+    }
+    tvTree_NodeClick();
+    return true;
 }
 
 std::optional<HWND> Main::SelectedWindow() const {
@@ -154,30 +167,14 @@ void Main::ClearTree() {
     nodes_.assign(windows_.Size(), nullptr);
 }
 
-Main::TreePlace Main::CurrentPlace() const {
-    TreePlace place;
-    place.selected = WindowOf(tvTree.Selected());
-    for (WindowList::Index entry = 0; entry < nodes_.size(); ++entry) {
-        if (nodes_[entry] && windows_.Live(entry) && tvTree.Expanded(nodes_[entry])) {
-            place.expanded.push_back(windows_.Handle(entry));
-        }
-    }
-    place.firstVisible = WindowOf(tvTree.FirstVisible());
-    return place;
+tk::TreeView::Place Main::CurrentPlace() const {
+    return tvTree.CurrentPlace(
+        [this](HTREEITEM node) -> std::optional<std::int64_t> { return WindowOf(node); });
 }
 
-void Main::RestorePlace(const TreePlace& place) {
-    for (const std::int32_t window : place.expanded) {
-        if (HTREEITEM node = NodeOf(window)) {
-            tvTree.SetExpanded(node, true);
-        }
-    }
-    if (place.selected) {
-        SelectWindow(*place.selected);
-    }
-    if (HTREEITEM first = place.firstVisible ? NodeOf(*place.firstVisible) : nullptr) {
-        tvTree.ScrollToTop(first);
-    }
+void Main::RestorePlace(const tk::TreeView::Place& place) {
+    tvTree.RestorePlace(
+        place, [this](std::int64_t window) { return NodeOf(static_cast<std::int32_t>(window)); });
 }
 
 void Main::Form_Load() {
@@ -244,6 +241,25 @@ void Main::mnuWindowProps_Click() {
 void Main::mnuShowResources_Click() {
     if (forms_.resources && !IsLoadedForm(forms_.resources)) {
         forms_.resources->Show(this);
+    }
+}
+
+void Main::mnuProcesses_Click() {
+    if (!forms_.processes) {
+        return;
+    }
+    if (IsLoadedForm(forms_.processes)) {
+        BringWindowToTop(forms_.processes->hWnd());
+    } else {
+        forms_.processes->Show(this);
+    }
+}
+
+void Main::tvTree_ContextMenu(POINT screen) {
+    const auto window = SelectedWindow();
+    if (window && forms_.processes &&
+        tk::ChooseFromMenu(hWnd(), screen, {"Show in &processes"}) == 1) {
+        forms_.processes->ShowWindowOf(mAPI::HandleToInt(*window), *this);
     }
 }
 
@@ -346,7 +362,7 @@ void Main::LoadWindowTree() {
     SetPointer(tk::MousePointer::Hourglass);
     sbrState.SetSimpleText("Loading Window Hierarchy...");
     tk::DoEvents();
-    const TreePlace place = CurrentPlace();
+    const tk::TreeView::Place place = CurrentPlace();
     {
         // Without redraw the tree view skips its per-node layout work and paints nothing, and
         // icons go to the image list a strip at a time.
@@ -355,7 +371,7 @@ void Main::LoadWindowTree() {
         tvTree.Clear();
         nodes_.clear();
         imlWinIcons.Clear();
-        drawnIcon_ = nullptr; // a handle may since have been given to another icon
+        windowIcons_.Forget();
         processIds_.clear();
         executables_.clear();
         shownWhileFiltering_.clear();
@@ -375,11 +391,7 @@ void Main::LoadWindowTree() {
 }
 
 void Main::AddTreeLineImage() {
-    const int size = imlWinIcons.ImageWidth();
-    for (int x = 0; x <= size; x += 2) {
-        picTreeLn.PSet(x, size / 2, kTreeLineColor);
-    }
-    imlWinIcons.Add(picTreeLn.hdc());
+    AddTreeLinePicture(picTreeLn, imlWinIcons, kTreeLineColor);
 }
 
 SystemWindows Main::TreeQueries() {
@@ -420,19 +432,7 @@ bool Main::ShowsOnScreen(HWND window) const {
 }
 
 int Main::GetWindowIconIndex(HWND window) {
-    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM));
-    if (!icon) {
-        return kTreeLineImage;
-    }
-    // Windows of one class come in runs, and the picture box still holds the icon drawn last:
-    // drawing an icon costs far more than copying it.
-    if (icon != drawnIcon_) {
-        picWinIco.Cls();
-        DrawIconEx(picWinIco.hdc(), 0, 0, icon, imlWinIcons.ImageWidth(), imlWinIcons.ImageHeight(),
-                   0, nullptr, DI_NORMAL);
-        drawnIcon_ = icon;
-    }
-    return imlWinIcons.Add(picWinIco.hdc());
+    return windowIcons_.Add(window).value_or(kTreeLineImage);
 }
 
 namespace {

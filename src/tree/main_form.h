@@ -5,6 +5,7 @@
 #include "core/mapi_win.h"
 #include "model/system_windows.h"
 #include "model/window_list.h"
+#include "model/window_pictures.h"
 #include "model/window_tree_host.h"
 #include "toolkit/app.h"
 #include "toolkit/form.h"
@@ -37,6 +38,7 @@ struct MainForms {
     CurrentWindowForm* properties = nullptr;
     CurrentWindowForm* resources = nullptr;
     tk::Form* search = nullptr;
+    ProcessesView* processes = nullptr;
 };
 
 class Main : public tk::Form, public WindowTreeHost {
@@ -48,6 +50,7 @@ class Main : public tk::Form, public WindowTreeHost {
     std::int32_t GetCurhWnd() const override;
     // Selects the window's node, as code selects (no NodeClick).
     bool SelectWindow(std::int32_t handle) override;
+    bool ChooseWindow(std::int32_t handle) override;
     bool ShowsOnlyVisible() const override { return mnuOnlyVisible.Checked(); }
     void PlaceCentred(tk::Form& form) const override;
     void PlaceBesideSelection(tk::Form& form) const override;
@@ -71,6 +74,8 @@ class Main : public tk::Form, public WindowTreeHost {
     tk::MenuItem dash2{"-"};
     tk::MenuItem mnuAllExtend{"Every extension"};
     tk::MenuItem mnuUpdate{"Update", {VK_F5}};
+    tk::MenuItem dash5{"-"};
+    tk::MenuItem mnuProcesses{"&Processes and threads", {'P', true}};
     tk::MenuItem mnuOptions{"&Options"};
     tk::MenuItem mnuSearch{"Window Search"};
     tk::MenuItem dash3{"-"};
@@ -103,7 +108,7 @@ class Main : public tk::Form, public WindowTreeHost {
         void (Main::*run)();
         MainCommand button;
     };
-    static const std::array<Command, 17> kCommands;
+    static const std::array<Command, 19> kCommands;
 
     void Form_Load() override;
     void Form_Resize() override;
@@ -120,6 +125,9 @@ class Main : public tk::Form, public WindowTreeHost {
     void mnuActivate_Click();
     void mnuFlash_Click();
     void mnuAbout_Click();
+    void mnuProcesses_Click();
+    // The tree's context menu: "Show in processes" for the selected window.
+    void tvTree_ContextMenu(POINT screen);
     void tbrCommands_ButtonClick(const std::string& key);
     void tvTree_NodeClick();
     // The user chose a window (a click, Enter or F3): every loaded form that follows the
@@ -147,16 +155,9 @@ class Main : public tk::Form, public WindowTreeHost {
     // Empties the tree control; the list stays.
     void ClearTree();
 
-    // Where the user is in the tree, by window, so that a refill can put it back for the
-    // windows that are still there.
-    struct TreePlace {
-        std::optional<std::int32_t> selected;
-        std::vector<std::int32_t> expanded;
-        std::optional<std::int32_t> firstVisible;
-    };
-    TreePlace CurrentPlace() const;
-    // Expands, selects (as code does: no NodeClick) and scrolls back what the tree shows.
-    void RestorePlace(const TreePlace& place);
+    // Where the user is in the tree, by window handle.
+    tk::TreeView::Place CurrentPlace() const;
+    void RestorePlace(const tk::TreeView::Place& place);
 
     // Live updates (main_live.cpp).
     void mnuLiveUpdate_Click();
@@ -186,13 +187,13 @@ class Main : public tk::Form, public WindowTreeHost {
     std::unordered_map<std::uint32_t, std::string> executables_;
     // Where the user was when the filter began; its selection follows the user's choices while
     // the filter narrows the tree, and comes back when the filter ends.
-    std::optional<TreePlace> placeBeforeFilter_;
+    std::optional<tk::TreeView::Place> placeBeforeFilter_;
     mAPI::WinEventHook liveHook_;
     std::deque<HWND> liveEvents_; // windows the hook heard of, brought in line by the timer
     std::size_t sweepAt_ = 0;
     MainForms forms_;
     FlashRun flash_;
-    HICON drawnIcon_ = nullptr; // the icon picWinIco holds
+    WindowIconPictures windowIcons_{picWinIco, imlWinIcons};
     mAPI::Icon bigIcon_;
     mAPI::Icon smallIcon_;
 };

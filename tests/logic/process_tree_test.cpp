@@ -108,7 +108,8 @@ TEST(ProcessTree, DetailsShowWhatTheSystemGaveAndNotAvailableForTheRest) {
     EXPECT_EQ(Field(ProcessDetails(process, 2, Grouped), "CPU time"), "0:00:01.000");
 
     const ProcessRecord denied{.processId = 8, .name = "system.exe"};
-    for (const char* name : {"Path", "Parent ID", "Bitness", "Started", "CPU time", "Working set"}) {
+    for (const char* name :
+         {"Path", "Parent ID", "Bitness", "Started", "CPU time", "Working set"}) {
         EXPECT_EQ(Field(ProcessDetails(denied, 0, Grouped), name), "n/a") << name;
     }
 
@@ -170,12 +171,11 @@ TEST(ProcessTree, TheFilesHoldEveryProcessAndTheirThreadsListedWindows) {
     EXPECT_TRUE(quiet["bits"].is_null());
     EXPECT_TRUE(quiet["threads"].empty());
 
-    EXPECT_EQ(ProcessTreeText(processes, desktop),
-              "app.exe  5 (00000005)  64-bit\r\n"
-              "  Thread 6 (00000006), 2 windows\r\n"
-              "    00000030 \"second\" Edit\r\n"
-              "    00000020 \"first\" Edit\r\n"
-              "      00000021 \"inner\" Edit\r\n"
-              "  Thread 7 (00000007)\r\n"
-              "quiet.exe  9 (00000009)  n/a\r\n");
+    EXPECT_EQ(ProcessTreeText(processes, desktop), "app.exe  5 (00000005)  64-bit\r\n"
+                                                   "  Thread 6 (00000006), 2 windows\r\n"
+                                                   "    00000030 \"second\" Edit\r\n"
+                                                   "    00000020 \"first\" Edit\r\n"
+                                                   "      00000021 \"inner\" Edit\r\n"
+                                                   "  Thread 7 (00000007)\r\n"
+                                                   "quiet.exe  9 (00000009)  n/a\r\n");
 }

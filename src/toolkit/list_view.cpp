@@ -1,0 +1,104 @@
+#include "toolkit/list_view.h"
+
+#include "toolkit/app.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace tk {
+
+void ListView::Create(Form& parent) {
+    CreateChild(parent, WC_LISTVIEWA,
+                WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                    LVS_NOSORTHEADER,
+                WS_EX_CLIENTEDGE);
+    SubclassWindow();
+    ListView_SetExtendedListViewStyle(hWnd(), LVS_EX_FULLROWSELECT);
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = const_cast<char*>(columns_[i].caption.c_str());
+        column.cx = ScaledPixels(columns_[i].width);
+        SendMessageA(hWnd(), LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    }
+    FitLastColumn();
+}
+
+void ListView::SetRows(const std::vector<std::vector<std::string>>& rows) {
+    SendMessageA(hWnd(), WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(hWnd());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (std::size_t column = 0; column < rows[row].size() && column < columns_.size();
+             ++column) {
+            LVITEMA item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = static_cast<int>(row);
+            item.iSubItem = static_cast<int>(column);
+            item.pszText = const_cast<char*>(rows[row][column].c_str());
+            SendMessageA(hWnd(), column == 0 ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
+                         reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    SendMessageA(hWnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hWnd(), nullptr, TRUE);
+}
+
+int ListView::Count() const {
+    return ListView_GetItemCount(hWnd());
+}
+
+std::string ListView::Text(int row, int column) const {
+    // The control answers with as much as the buffer holds: a text that fills it is read
+    // again into a larger one.
+    std::string text(256, '\0');
+    for (;;) {
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        const auto length = static_cast<std::size_t>(SendMessageA(
+            hWnd(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        if (length + 1 < text.size()) {
+            text.resize(length);
+            return text;
+        }
+        text.assign(text.size() * 2, '\0');
+    }
+}
+
+int ListView::SelectedIndex() const {
+    return ListView_GetNextItem(hWnd(), -1, LVNI_SELECTED);
+}
+
+void ListView::SetSelectedIndex(int row) {
+    ListView_SetItemState(hWnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row >= 0) {
+        ListView_SetItemState(hWnd(), row, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(hWnd(), row, FALSE);
+    }
+}
+
+void ListView::FitLastColumn() {
+    if (!columns_.empty()) {
+        ListView_SetColumnWidth(hWnd(), static_cast<int>(columns_.size() - 1),
+                                LVSCW_AUTOSIZE_USEHEADER);
+    }
+}
+
+bool ListView::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_SIZE:
+        result = CallOriginal(message, wParam, lParam);
+        FitLastColumn();
+        return true;
+    case WM_KEYDOWN:
+        result = 0;
+        return CtrlKey && GetKeyState(VK_CONTROL) < 0 && CtrlKey(static_cast<WORD>(wParam));
+    default:
+        return false;
+    }
+}
+
+} // namespace tk
