@@ -50,6 +50,8 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             line.format = &*format;
         } else if (*name == "all") {
             line.all = true;
+        } else if (*name == "processes") {
+            line.processes = true;
         } else if (*name == "out" || *name == "filter") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 return Bad("/" + *name + " needs a value");
@@ -59,8 +61,8 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             return Bad("unknown switch: " + args[i]);
         }
     }
-    if (!dump && (line.format != &kTreeFormats[0] || line.all || line.out)) {
-        return Bad("/json, /all and /out go with /dump");
+    if (!dump && (line.format != &kTreeFormats[0] || line.all || line.out || line.processes)) {
+        return Bad("/processes, /json, /all and /out go with /dump");
     }
     if (dump && line.filter) {
         return Bad("/filter goes without /dump");
@@ -72,14 +74,17 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
 std::string UsageText() {
     return "Usage: vantry [/filter TEXT]\r\n"
            "       vantry /dump [/json] [/all] [/out FILE]\r\n"
+           "       vantry /dump /processes [/json] [/all] [/out FILE]\r\n"
            "\r\n"
            "  (none)     start Vantry\r\n"
            "  /filter TEXT  start Vantry with TEXT in its filter box\r\n"
            "  /dump      write the window tree and exit, without a window\r\n"
+           "  /processes the processes, their threads and the threads' windows instead\r\n"
            "  /json      as JSON, with every window's values (default: the tree's text)\r\n"
            "  /all       hidden and off-screen windows too (default: visible windows only)\r\n"
-           "  /out FILE  into FILE (default: the console, or vantry-tree.txt / .json\r\n"
-           "             in the current folder when there is no console)\r\n"
+           "  /out FILE  into FILE (default: the console, or vantry-tree.txt / .json,\r\n"
+           "             vantry-processes.txt / .json, in the current folder when there\r\n"
+           "             is no console)\r\n"
            "  /?         this text\r\n"
            "\r\n"
            "Exit codes: 0 done, 1 the file could not be written, 2 a switch was wrong.\r\n";

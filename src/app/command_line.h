@@ -1,6 +1,7 @@
 // The program's command line: the GUI, or a dump of the window tree without a window.
 //   vantry.exe [/filter TEXT]
 //   vantry.exe /dump [/json] [/all] [/out FILE]
+//   vantry.exe /dump /processes [/json] [/all] [/out FILE]
 #pragma once
 
 #include "model/tree_dump.h"
@@ -21,7 +22,8 @@ enum class RunMode {
 struct CommandLine {
     RunMode mode = RunMode::Gui;
     const TreeFormat* format = &kTreeFormats[0];
-    bool all = false; // hidden and off-screen windows too
+    bool processes = false; // the process tree instead of the window tree
+    bool all = false;       // hidden and off-screen windows too
     std::optional<std::string> out;
     std::optional<std::string> filter; // the GUI starts with this in its filter box
     std::string problem;               // what was wrong, for BadSwitch

@@ -3,6 +3,7 @@
 #include "core/file_output.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
+#include "model/system_processes.h"
 #include "model/window_walk.h"
 
 #include <windows.h>
@@ -51,11 +52,14 @@ void Tell(const std::string& text, UINT icon) {
 }
 
 int Dump(const CommandLine& line) {
-    const std::string text = line.format->write(ReadWindowTree(!line.all));
+    const WindowRecord desktop = ReadWindowTree(!line.all);
+    const std::string text = line.processes ? line.format->writeProcesses(ReadProcesses(), desktop)
+                                            : line.format->write(desktop);
     if (!line.out && WriteToParent(text)) {
         return 0;
     }
-    const std::string path = line.out.value_or(line.format->DefaultFileName());
+    const std::string path = line.out.value_or(
+        line.processes ? line.format->DefaultProcessesFileName() : line.format->DefaultFileName());
     if (const auto problem = WriteWholeFile(path, text)) {
         Tell(*problem + "\r\n", MB_ICONERROR);
         return 1;

@@ -67,11 +67,15 @@ frmProcesses::frmProcesses(WindowTreeHost& host)
 }
 
 void frmProcesses::Form_Load() {
-    host_.PlaceCentred(*this);
+    host_.PlaceBesideSelection(*this);
     txtFilter.SetCueText("Filter by process, id or caption");
     tvProcesses.SetImageList(imlNodes);
     chkWithWindows.SetValue(1); // raises its click: the first fill, of nothing yet
     LoadProcesses();
+    // It opens at the main tree's current window, under its process and thread.
+    if (tvProcesses.Select(NodeOfWindow(host_.GetCurhWnd()))) {
+        ShowDetails();
+    }
 }
 
 void frmProcesses::Form_Resize() {

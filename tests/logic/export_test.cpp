@@ -33,7 +33,8 @@ TEST(CommandLine, ReadsTheDumpSwitchesInAnyCaseAndOrder) {
     EXPECT_TRUE(dump.all);
     EXPECT_EQ(dump.out, "C:\\t\u00e9st.json");
     const CommandLine plain = Parse({"/dump"});
-    EXPECT_FALSE(plain.format != &kTreeFormats[0] || plain.all || plain.out);
+    EXPECT_FALSE(plain.format != &kTreeFormats[0] || plain.all || plain.out || plain.processes);
+    EXPECT_TRUE(Parse({"/dump", "/PROCESSES", "/json"}).processes);
     EXPECT_EQ(Parse({"/dump", "/?"}).mode, RunMode::Usage);
     const CommandLine filtered = Parse({"/Filter", "sample window"});
     EXPECT_EQ(filtered.mode, RunMode::Gui);
@@ -49,6 +50,7 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
                                                {"/dump", "/out", ""},
                                                {"/json"},
                                                {"/all"},
+                                               {"/processes"},
                                                {"/out", "x"},
                                                {"/dump", "extra"},
                                                {"/filter"},
@@ -58,6 +60,7 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
         EXPECT_FALSE(line.problem.empty());
     }
     EXPECT_NE(UsageText().find("/dump [/json] [/all] [/out FILE]"), std::string::npos);
+    EXPECT_NE(UsageText().find("/dump /processes [/json] [/all] [/out FILE]"), std::string::npos);
     EXPECT_NE(UsageText().find("/filter TEXT"), std::string::npos);
 }
 

@@ -57,7 +57,7 @@ TEST_F(MainTest, TheMenusCarryTheirItemsMarksAndShortcuts) {
     const std::vector<std::vector<std::string>> expected{
         {"&File", "Save Tree &As...\tCtrl+S", "", "E&xit\tCtrl+Q"},
         {"&View", "Only visible windows", "", "Window Properties", "Show Resources", "",
-         "Every extension", "Update\tF5"},
+         "Every extension", "Update\tF5", "", "&Processes and threads\tCtrl+P"},
         {"&Options", "Window Search", "", "Activate Window", "&Flash window", "", "&Live update"},
         {"&Help", "&About Vantry..."},
     };
@@ -72,6 +72,31 @@ TEST_F(MainTest, TheMenusCarryTheirItemsMarksAndShortcuts) {
         }
     }
     EXPECT_TRUE(GetMenuState(GetSubMenu(bar, 1), 0, MF_BYPOSITION) & MF_CHECKED);
+}
+
+// A context menu is about the node under the pointer: a right click selects it first, as the
+// user's choice (the open forms follow); from the keyboard it is about the selected node.
+TEST_F(MainTest, ARightClickSelectsTheNodeUnderThePointerBeforeItsMenu) {
+    HWND first = windows_.TopLevel("selected first", {20, 20, 200, 200});
+    HWND target = windows_.TopLevel("right click target", {20, 20, 200, 200});
+    LoadMain();
+    ASSERT_TRUE(main_->SelectWindow(mAPI::HandleToInt(first)));
+    int clicks = 0;
+    main_->tvTree.NodeClick = [&clicks] { ++clicks; };
+    std::vector<std::int32_t> selectedAtMenu;
+    main_->tvTree.ContextMenu = [&](POINT) { selectedAtMenu.push_back(main_->GetCurhWnd()); };
+
+    SendMessageA(Tree(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Tree()), -1);
+    HTREEITEM node = NodeOf(target);
+    TreeView_EnsureVisible(Tree(), node);
+    RECT row{};
+    TreeView_GetItemRect(Tree(), node, &row, TRUE);
+    POINT at{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(Tree(), &at);
+    SendMessageA(Tree(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Tree()), MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(selectedAtMenu,
+              (std::vector<std::int32_t>{mAPI::HandleToInt(first), mAPI::HandleToInt(target)}));
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(MainTest, ShortcutsWorkWithTheFocusInTheTree) {

@@ -12,17 +12,7 @@
 
 namespace {
 
-std::string ClipboardText() {
-    std::string text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = testwin::Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
+using testwin::ClipboardText;
 
 void ClearClipboard() {
     if (OpenClipboard(nullptr)) {

@@ -3,6 +3,7 @@
 #include "core/version.h"
 #include "main_fixture.h"
 #include "model/tree_pictures.h"
+#include "processes/processes_form.h"
 #include "properties/properties_form.h"
 #include "resources/resources_form.h"
 #include "scale_run.h"
@@ -259,4 +260,14 @@ TEST_F(Dpi, ThePropertiesResourceAndSearchFormsDraw) {
     ExpectDrawn(search.hWnd(), GetSysColor(COLOR_BTNFACE), "search");
     EXPECT_EQ(LabelFaults(search.hWnd()), std::vector<std::string>());
     search.Unload();
+}
+
+TEST_F(Dpi, TheProcessesViewDraws) {
+    vantry::frmProcesses processes(*main_);
+    main_->SetForms({nullptr, nullptr, nullptr, &processes});
+    Choose(main_->mnuProcesses);
+    ExpectDrawn(processes.hWnd(), GetSysColor(COLOR_WINDOW), "processes");
+    EXPECT_EQ(LabelFaults(processes.hWnd()), std::vector<std::string>());
+    EXPECT_EQ(ImageSize(processes.imlNodes.Handle()), tk::ScaledPixels(16));
+    EXPECT_GT(processes.tvProcesses.Count(), 0u);
 }
