@@ -69,8 +69,8 @@ int main() {
         floors.push_back(bench::Seconds([&] {
             processes = vantry::ReadProcesses().size();
             vantry::SystemWindows queries({.captionChars = vantry::kMaxTreeCaption,
-                                           .shows = mAPI::IsVisibleOnScreen,
-                                           .picture = {}});
+                                           .picture = {},
+                                           .hiddenForRefill = nullptr});
             vantry::WindowList windows;
             windows.Load(queries, mAPI::HandleToInt(GetDesktopWindow()), main.ShowsOnlyVisible());
         }));

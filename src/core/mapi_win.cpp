@@ -63,8 +63,11 @@ std::string CapCharacters(std::string text, std::size_t maxChars, bool utf8) {
 
 std::string ReadWindowCaption(HWND window, int maxChars) {
     const bool utf8 = TextIsUtf8();
-    const int maxBytes = utf8 && maxChars <= kWholeCaption / 4 ? maxChars * 4 : maxChars;
-    const int length = std::min(GetWindowTextLengthA(window), maxBytes);
+    const bool capped = maxChars <= kWholeCaption / 4;
+    const int maxBytes = utf8 && capped ? maxChars * 4 : maxChars;
+    // A capped caption is read in one call into a buffer of the cap: asking another process's
+    // window for its length first costs a round trip to the window server.
+    const int length = capped ? maxBytes : std::min(GetWindowTextLengthA(window), maxBytes);
     if (length <= 0) {
         return {};
     }
@@ -125,13 +128,18 @@ void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit) {
 }
 
 bool IsVisibleOnScreen(HWND window) {
-    if (!IsWindowVisible(window)) {
-        return false;
-    }
+    const WindowDC screen(nullptr);
+    return IsVisibleOnScreen(window, screen.get());
+}
+
+bool IsVisibleOnScreen(HWND window, HDC screen) {
+    return IsWindowVisible(window) && IsOnScreen(window, screen);
+}
+
+bool IsOnScreen(HWND window, HDC screen) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    const WindowDC screen(nullptr);
-    return RectVisible(screen.get(), &rect) != FALSE;
+    return RectVisible(screen, &rect) != FALSE;
 }
 
 std::wstring Widen(std::string_view text, UINT codePage) {

@@ -56,6 +56,10 @@ void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit);
 
 // Visible, and at least partly on the screen (tested against the screen DC).
 bool IsVisibleOnScreen(HWND window);
+// The same with a screen DC at hand (GetDC(nullptr)), for many windows in a row.
+bool IsVisibleOnScreen(HWND window, HDC screen);
+// At least partly on the screen, whether visible or not.
+bool IsOnScreen(HWND window, HDC screen);
 
 // Text between a code page (CP_UTF8, CP_ACP) and UTF-16.
 std::wstring Widen(std::string_view text, UINT codePage = CP_UTF8);

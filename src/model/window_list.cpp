@@ -31,7 +31,7 @@ std::optional<WindowList::Index> WindowList::AddSubtree(WindowQueries& queries, 
 void WindowList::Walk(WindowQueries& queries, Index entry, bool onlyShown) {
     queries.ForEachChild(entries_[entry].handle, [&](std::int32_t child) {
         // A window moved during the walk can be met again; its first place stands.
-        if (Find(child) || (onlyShown && !queries.Shows(child))) {
+        if (Find(child) || (onlyShown && !queries.ShowsUnderShownParent(child))) {
             return;
         }
         Walk(queries, Append(queries, child, entry), onlyShown);

@@ -34,6 +34,8 @@ class WindowQueries {
                               const std::function<void(std::int32_t)>& visit) = 0;
     // Visible and on the screen, as "Only visible windows" asks.
     virtual bool Shows(std::int32_t window) = 0;
+    // The same for a window whose parent shows: a walk asks no more than that.
+    virtual bool ShowsUnderShownParent(std::int32_t window) { return Shows(window); }
     // The window's parent (the desktop for a top-level window); 0 for a window that has ended.
     virtual std::int32_t Parent(std::int32_t window) = 0;
     virtual WindowFacts Facts(std::int32_t window) = 0;

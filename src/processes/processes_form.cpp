@@ -95,14 +95,10 @@ void frmProcesses::Form_Resize() {
 
 SystemWindows frmProcesses::Queries() {
     HWND desktop = GetDesktopWindow();
-    return SystemWindows({.captionChars = kMaxTreeCaption,
-                          .shows = [](HWND window) { return mAPI::IsVisibleOnScreen(window); },
-                          .picture =
-                              [this, desktop](HWND window) {
-                                  return window == desktop
-                                             ? linePicture_
-                                             : icons_.Add(window).value_or(linePicture_);
-                              }});
+    return SystemWindows({.captionChars = kMaxTreeCaption, .picture = [this, desktop](HWND window) {
+                              return window == desktop ? linePicture_
+                                                       : icons_.Add(window).value_or(linePicture_);
+                          }});
 }
 
 void frmProcesses::LoadProcesses() {

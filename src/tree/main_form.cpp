@@ -396,13 +396,14 @@ void Main::AddTreeLineImage() {
 
 SystemWindows Main::TreeQueries() {
     HWND desktop = GetDesktopWindow();
+    // The tree hides itself from drawing while it is refilled; it shows wherever Main does.
     return SystemWindows({.captionChars = kMaxTreeCaption,
-                          .shows = [this](HWND window) { return ShowsOnScreen(window); },
                           .picture =
                               [this, desktop](HWND window) {
                                   return window == desktop ? kTreeLineImage
                                                            : GetWindowIconIndex(window);
-                              }});
+                              },
+                          .hiddenForRefill = tvTree.HiddenForRefill() ? tvTree.hWnd() : nullptr});
 }
 
 void Main::ShowEntries(WindowList::Index first, const std::vector<bool>* kept,
@@ -421,14 +422,6 @@ void Main::ShowEntries(WindowList::Index first, const std::vector<bool>* kept,
         nodes_[i] = tvTree.Insert(parentNode, static_cast<LPARAM>(i), windows_.DisplayText(i),
                                   windows_.Picture(i), bold && (*bold)[i], kept || !parent);
     }
-}
-
-bool Main::ShowsOnScreen(HWND window) const {
-    // The tree hides itself from drawing while it is refilled; it shows wherever Main does.
-    if (window == tvTree.hWnd() && tvTree.HiddenForRefill()) {
-        window = hWnd();
-    }
-    return mAPI::IsVisibleOnScreen(window);
 }
 
 int Main::GetWindowIconIndex(HWND window) {

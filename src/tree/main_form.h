@@ -143,8 +143,6 @@ class Main : public tk::Form, public WindowTreeHost {
     // The system's windows as the tree lists them: captions cut as the tree cuts them, the
     // "Only visible windows" test, and each window's picture drawn into the tree's images.
     SystemWindows TreeQueries();
-    // Whether the window counts as visible on the screen, as "Only visible windows" asks.
-    bool ShowsOnScreen(HWND window) const;
     int GetWindowIconIndex(HWND window);
     // Adds nodes for the list's entries from first on, below their parents' nodes; with
     // narrowed, only the kept ones, expanded, the matches in bold.

@@ -31,7 +31,7 @@ class TreeTest : public MainTest {
 // tree walk meets that window a second time.
 HWND g_moveTarget = nullptr;
 LRESULT CALLBACK MoverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_GETTEXTLENGTH && g_moveTarget) {
+    if (message == WM_GETTEXT && g_moveTarget) {
         SetParent(std::exchange(g_moveTarget, nullptr), window);
     }
     return DefWindowProcA(window, message, wParam, lParam);
