@@ -26,6 +26,52 @@ struct Subject {
     DWORD processId = 0;
 };
 
+// A bare tree view of the common controls, for the floor of a keystroke that changes nodes.
+class BareTree {
+  public:
+    BareTree() {
+        frame_ = CreateWindowExA(0, "STATIC", "bare", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+        tree_ = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE | TVS_HASLINES, 0, 0,
+                                400, 300, frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    ~BareTree() { DestroyWindow(frame_); }
+    // A flat tree of count nodes.
+    void Fill(std::size_t count) {
+        TreeView_DeleteAllItems(tree_);
+        nodes_.clear();
+        for (std::size_t i = 0; i < count; ++i) {
+            nodes_.push_back(Insert(TVI_LAST));
+        }
+    }
+    // Deletes removed nodes and inserts added ones among the rest, with redrawing off.
+    void Change(std::size_t removed, std::size_t added) {
+        SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
+        for (std::size_t i = 0; i < removed && !nodes_.empty(); ++i) {
+            TreeView_DeleteItem(tree_, nodes_.back());
+            nodes_.pop_back();
+        }
+        for (std::size_t i = 0; i < added; ++i) {
+            Insert(nodes_.empty() ? TVI_FIRST : nodes_[i % nodes_.size()]);
+        }
+        SendMessageA(tree_, WM_SETREDRAW, TRUE, 0);
+    }
+
+  private:
+    HTREEITEM Insert(HTREEITEM after) {
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = TVI_ROOT;
+        insert.hInsertAfter = after;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = const_cast<char*>("0001002A \"filter window 42\" VantryTest");
+        return TreeView_InsertItem(tree_, &insert);
+    }
+
+    HWND frame_;
+    HWND tree_;
+    std::vector<HTREEITEM> nodes_;
+};
+
 } // namespace
 
 int main() {
@@ -69,6 +115,30 @@ int main() {
             }));
         }
     }
+    // Widening and narrowing by a hundred windows of 111, against the match and as many inserts
+    // and deletes in a bare tree view.
+    BareTree bare;
+    std::vector<double> widening, narrowing, wideningFloors, narrowingFloors;
+    std::size_t few = 0, many = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        main.txtFilter.SetText("filter window 42");
+        few = main.tvTree.Count();
+        widening.push_back(bench::Seconds([&] { main.txtFilter.SetText("filter window 4"); }));
+        many = main.tvTree.Count();
+        narrowing.push_back(bench::Seconds([&] { main.txtFilter.SetText("filter window 42"); }));
+        for (const bool widen : {true, false}) {
+            bare.Fill(widen ? few : many);
+            (widen ? wideningFloors : narrowingFloors).push_back(bench::Seconds([&] {
+                matched = 0;
+                for (const Subject& subject : subjects) {
+                    matched += vantry::MatchesFilter(
+                        widen ? "filter window 4" : "filter window 42",
+                        {subject.text, subject.processId, executables[subject.processId]});
+                }
+                bare.Change(widen ? 0 : many - few, widen ? many - few : 0);
+            }));
+        }
+    }
     main.txtFilter.SetText("");
     const double keystroke = bench::Median(typed);
     const double floor = bench::Median(floors);
@@ -78,6 +148,15 @@ int main() {
     std::printf("keystroke_keeping_the_same_windows: %.2f ms\n", bench::Median(sameWindows) * 1000);
     std::printf("match_floor: %.2f ms\n", floor * 1000);
     std::printf("ratio: %.2f x\n", keystroke / floor);
+    std::printf("widening_keystroke: %.2f ms (%zu to %zu nodes)\n", bench::Median(widening) * 1000,
+                few, many);
+    std::printf("widening_floor: %.2f ms\n", bench::Median(wideningFloors) * 1000);
+    std::printf("widening_ratio: %.2f x (goal: 1.3 x at most)\n",
+                bench::Median(widening) / bench::Median(wideningFloors));
+    std::printf("narrowing_keystroke: %.2f ms\n", bench::Median(narrowing) * 1000);
+    std::printf("narrowing_floor: %.2f ms\n", bench::Median(narrowingFloors) * 1000);
+    std::printf("narrowing_ratio: %.2f x (goal: 1.3 x at most)\n",
+                bench::Median(narrowing) / bench::Median(narrowingFloors));
     main.Unload();
     return 0;
 }

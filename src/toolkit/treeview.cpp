@@ -93,10 +93,10 @@ std::string TreeView::NodeText(HTREEITEM node) const {
 }
 
 HTREEITEM TreeView::Insert(HTREEITEM parent, LPARAM value, const std::string& text, int image,
-                           bool bold, bool expanded) {
+                           bool bold, bool expanded, HTREEITEM after) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
     insert.item.state = (bold ? TVIS_BOLD : 0) | (expanded ? TVIS_EXPANDED : 0);
     insert.item.stateMask = TVIS_BOLD | TVIS_EXPANDED;

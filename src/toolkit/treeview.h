@@ -27,10 +27,10 @@ class TreeView : public Control {
 
     void SetImageList(const ImageList& images);
 
-    // Adds a node as the last child of parent (TVI_ROOT for the top level); nullptr when the
-    // control refuses it.
+    // Adds a node below parent (TVI_ROOT for the top level) after the sibling after (TVI_LAST:
+    // as the last child, TVI_FIRST: as the first); nullptr when the control refuses it.
     HTREEITEM Insert(HTREEITEM parent, LPARAM value, const std::string& text, int image,
-                     bool bold = false, bool expanded = false);
+                     bool bold = false, bool expanded = false, HTREEITEM after = TVI_LAST);
     // The number the node carries; nullopt for no node.
     std::optional<LPARAM> ValueOf(HTREEITEM node) const;
     // The node's text as the control holds it; empty for no node.

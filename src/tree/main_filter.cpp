@@ -57,6 +57,7 @@ void Main::ApplyFilter() {
     const std::string text = txtFilter.Text();
     if (text.empty()) {
         matches_.clear();
+        std::vector<std::string>().swap(matchTexts_); // its memory back
         lblFilterCount.SetVisible(false);
         if (!placeBeforeFilter_) {
             return; // the tree is whole already
@@ -86,11 +87,14 @@ void Main::ApplyFilter() {
     std::vector<bool> kept = KeptWithAncestors(parents, matches_);
     if (kept == shownWhileFiltering_) {
         // The same windows as the tree shows: only which of them match may have changed.
-        for (WindowList::Index i = 0; i < kept.size(); ++i) {
-            if (kept[i] && (i >= wereMatches.size() || matches_[i] != wereMatches[i])) {
-                tvTree.SetBold(nodes_[i], matches_[i]);
-            }
-        }
+        SetMatchesBold(kept, wereMatches);
+    } else if (CheaperToChangeThanRefill(kept)) {
+        // Drawn once at the end, as a refill is: a visible tree view lays itself out again.
+        const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
+        RemoveLeavingNodes(kept);
+        SetMatchesBold(kept, wereMatches);
+        AddComingNodes(kept);
+        shownWhileFiltering_ = std::move(kept);
     } else {
         const tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
         ClearTree();
@@ -105,6 +109,67 @@ void Main::ApplyFilter() {
     lblFilterCount.SetVisible(true);
 }
 
+bool Main::CheaperToChangeThanRefill(const std::vector<bool>& kept) const {
+    // The whole tree (no narrowed one yet) has folded nodes a narrowed tree shows open.
+    if (shownWhileFiltering_.size() != kept.size()) {
+        return false;
+    }
+    std::size_t changes = 0;
+    std::size_t keeps = 0;
+    for (WindowList::Index i = 0; i < kept.size(); ++i) {
+        changes += kept[i] != shownWhileFiltering_[i];
+        keeps += kept[i];
+    }
+    return changes < keeps;
+}
+
+void Main::SetMatchesBold(const std::vector<bool>& kept, const std::vector<bool>& wereMatches) {
+    for (WindowList::Index i = 0; i < kept.size(); ++i) {
+        const bool wasShown = i < shownWhileFiltering_.size() && shownWhileFiltering_[i];
+        if (kept[i] && wasShown && (i >= wereMatches.size() || matches_[i] != wereMatches[i])) {
+            tvTree.SetBold(nodes_[i], matches_[i]);
+        }
+    }
+}
+
+void Main::RemoveLeavingNodes(const std::vector<bool>& kept) {
+    nodes_.resize(windows_.Size(), nullptr);
+    for (WindowList::Index i = 0; i < kept.size(); ++i) {
+        if (kept[i] || !nodes_[i]) {
+            continue;
+        }
+        // Only the topmost leaving node goes by hand: the control removes what is below it.
+        const auto parent = windows_.Parent(i);
+        if (!parent || kept[*parent]) {
+            tvTree.RemoveNode(nodes_[i]);
+        }
+        nodes_[i] = nullptr;
+    }
+}
+
+void Main::AddComingNodes(const std::vector<bool>& kept) {
+    // In list order, each new node goes after the last shown sibling before it, so that the
+    // siblings stand as a refill would put them.
+    std::vector<HTREEITEM> lastChild(windows_.Size() + 1, nullptr); // by parent; the end: root
+    for (WindowList::Index i = 0; i < kept.size(); ++i) {
+        if (!kept[i] || !windows_.Live(i)) {
+            continue;
+        }
+        const auto parent = windows_.Parent(i);
+        HTREEITEM& last = lastChild[parent ? *parent : windows_.Size()];
+        if (!nodes_[i]) {
+            HTREEITEM parentNode = parent ? nodes_[*parent] : TVI_ROOT;
+            if (!parentNode) {
+                continue;
+            }
+            nodes_[i] =
+                tvTree.Insert(parentNode, static_cast<LPARAM>(i), windows_.DisplayText(i),
+                              windows_.Picture(i), matches_[i], true, last ? last : TVI_FIRST);
+        }
+        last = nodes_[i];
+    }
+}
+
 std::vector<bool> Main::MatchingEntries(const std::string& text) {
     // Process ids once per load, executables once per process per load.
     while (processIds_.size() < windows_.Size()) {
@@ -113,6 +178,11 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
                                      static_cast<WindowList::Index>(processIds_.size()))),
                                  &processId);
         processIds_.push_back(processId);
+    }
+    // Node texts while the filter is in use: each keystroke matches them again.
+    while (matchTexts_.size() < windows_.Size()) {
+        matchTexts_.push_back(
+            windows_.DisplayText(static_cast<WindowList::Index>(matchTexts_.size())));
     }
     // The program's own filter box holds the typed text as its caption: never a match.
     const std::int32_t ownBox = mAPI::HandleToInt(txtFilter.hWnd());
@@ -126,7 +196,7 @@ std::vector<bool> Main::MatchingEntries(const std::string& text) {
         if (found == executables_.end()) {
             found = executables_.emplace(processId, mAPI::GetExePath(processId)).first;
         }
-        matches[i] = MatchesFilter(text, {windows_.DisplayText(i), processId, found->second});
+        matches[i] = MatchesFilter(text, {matchTexts_[i], processId, found->second});
     }
     return matches;
 }

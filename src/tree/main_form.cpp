@@ -373,6 +373,7 @@ void Main::LoadWindowTree() {
         imlWinIcons.Clear();
         windowIcons_.Forget();
         processIds_.clear();
+        matchTexts_.clear();
         executables_.clear();
         shownWhileFiltering_.clear();
         AddTreeLineImage();

@@ -174,6 +174,12 @@ class Main : public tk::Form, public WindowTreeHost {
     std::optional<wchar_t> txtFilter_KeyPress(wchar_t key);
     void ApplyFilter();
     std::vector<bool> MatchingEntries(const std::string& text);
+    // A narrowed tree that changes a little changes node by node: the leaving nodes go, the
+    // coming ones are inserted in their places, and boldness follows the matches.
+    bool CheaperToChangeThanRefill(const std::vector<bool>& kept) const;
+    void SetMatchesBold(const std::vector<bool>& kept, const std::vector<bool>& wereMatches);
+    void RemoveLeavingNodes(const std::vector<bool>& kept);
+    void AddComingNodes(const std::vector<bool>& kept);
     void SelectMatch(bool forward);
 
     // The windows of the last load, as live changes left them.
@@ -182,6 +188,7 @@ class Main : public tk::Form, public WindowTreeHost {
     std::vector<bool> matches_;
     std::vector<bool> shownWhileFiltering_; // the entries the narrowed tree shows
     std::vector<std::uint32_t> processIds_; // looked up at the first filter after a load
+    std::vector<std::string> matchTexts_;   // node texts, kept while the filter is in use
     std::unordered_map<std::uint32_t, std::string> executables_;
     // Where the user was when the filter began; its selection follows the user's choices while
     // the filter narrows the tree, and comes back when the filter ends.

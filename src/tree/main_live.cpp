@@ -117,9 +117,13 @@ bool Main::ShowChanges(const WindowList::Changes& changes) {
         }
     }
     for (const WindowList::Index entry : changes.renamed) {
+        std::string text = windows_.DisplayText(entry);
         // Not shown while the filter leaves it out; the filter shows the new text.
         if (HTREEITEM node = entry < nodes_.size() ? nodes_[entry] : nullptr) {
-            tvTree.SetNodeText(node, windows_.DisplayText(entry));
+            tvTree.SetNodeText(node, text);
+        }
+        if (entry < matchTexts_.size()) {
+            matchTexts_[entry] = std::move(text);
         }
     }
     if (!changes.added.empty() && txtFilter.Text().empty()) {

@@ -207,3 +207,47 @@ TEST_F(FilterTest, AKeystrokeThatKeepsTheSameWindowsTouchesOnlyTheirBoldness) {
     EXPECT_FALSE(Read(parent).bold);
     EXPECT_TRUE(Read(child).bold);
 }
+
+// A keystroke that narrows the tree removes only the nodes that leave, and one that widens it
+// inserts only the nodes that come, each in its place among its siblings: the tree then equals
+// the one the same text gives afresh, and the nodes that stayed are the very same.
+TEST_F(FilterTest, NarrowingAndWideningChangeOnlyTheNodesThatLeaveOrCome) {
+    HWND parent = windows_.TopLevel("alpha family", {10, 10, 200, 200});
+    std::vector<HWND> children;
+    for (const char* caption : {"alpha one", "alpha two", "alpha three", "alpha four"}) {
+        children.push_back(windows_.Child(parent, caption));
+    }
+    LoadMain();
+    const auto texts = [this](HWND window) {
+        std::vector<std::string> shown;
+        for (HTREEITEM child : testwin::Children(Tree(), NodeOf(window))) {
+            shown.push_back(main_->tvTree.NodeText(child));
+        }
+        return shown;
+    };
+    Type("alpha ");
+    const std::vector<std::string> whole = texts(parent);
+    ASSERT_EQ(whole.size(), 4u);
+    const HTREEITEM parentNode = NodeOf(parent);
+    main_->tvTree.SetExpanded(parentNode, false); // as the user folds it: a refill would open it
+
+    Type("alpha t"); // "two" and "three" stay
+    EXPECT_EQ(NodeOf(parent), parentNode);
+    EXPECT_FALSE(Read(parent).expanded);
+    EXPECT_EQ(NodeOf(children[0]), nullptr);
+    EXPECT_EQ(NodeOf(children[3]), nullptr);
+    EXPECT_EQ(texts(parent).size(), 2u);
+    const HTREEITEM twoNode = NodeOf(children[1]);
+
+    Type("alpha "); // they come back between and around the ones that stayed
+    EXPECT_EQ(NodeOf(parent), parentNode);
+    EXPECT_FALSE(Read(parent).expanded);
+    EXPECT_EQ(NodeOf(children[1]), twoNode);
+    EXPECT_EQ(texts(parent), whole);
+    EXPECT_TRUE(Read(children[0]).bold);
+    EXPECT_TRUE(Read(parent).bold);
+
+    Type("alpha f"); // "four" and "family": the parent stays a match
+    EXPECT_TRUE(Read(parent).bold);
+    EXPECT_EQ(texts(parent), std::vector<std::string>{whole.back()});
+}
