@@ -356,8 +356,10 @@ TreeView::BulkUpdate::~BulkUpdate() {
     if (scope_ == BulkScope::Refill) {
         DefWindowProcA(window, WM_SETREDRAW, TRUE, 0);
         tree_.hiddenForRefill_ = false;
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        if (repaint_) {
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        }
     }
 }
 

@@ -76,10 +76,13 @@ class TreeView : public Control {
         ~BulkUpdate();
         BulkUpdate(const BulkUpdate&) = delete;
         BulkUpdate& operator=(const BulkUpdate&) = delete;
+        // Nothing changed after all: a refill's end repaints nothing.
+        void SkipRepaint() { repaint_ = false; }
 
       private:
         TreeView& tree_;
         BulkScope scope_;
+        bool repaint_ = true;
     };
     // True while a refill keeps the window from drawing: it then reports itself hidden,
     // although the user still sees it.

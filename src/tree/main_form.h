@@ -196,6 +196,7 @@ class Main : public tk::Form, public WindowTreeHost {
     mAPI::WinEventHook liveHook_;
     std::deque<HWND> liveEvents_; // windows the hook heard of, brought in line by the timer
     std::size_t sweepAt_ = 0;
+    ULONGLONG lastSweep_ = 0;
     MainForms forms_;
     FlashRun flash_;
     WindowIconPictures windowIcons_{picWinIco, imlWinIcons};

@@ -16,6 +16,9 @@ Main* g_liveMain = nullptr;
 
 // What one tick may spend, so that a burst of windows never holds up the message loop.
 constexpr ULONGLONG kBatchMilliseconds = 30;
+// While windows come in a burst, the sweep waits for a quiet tick, or this long at most: the
+// tick's time goes to the windows that were reported.
+constexpr ULONGLONG kSweepMilliseconds = 1000;
 // Windows looked at again on each tick.
 constexpr std::size_t kSweepSlice = 200;
 
@@ -66,10 +69,14 @@ void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG obj
 }
 
 void Main::tmrLive_Timer() {
-    const ULONGLONG deadline = GetTickCount64() + kBatchMilliseconds;
+    const ULONGLONG start = GetTickCount64();
+    const ULONGLONG deadline = start + kBatchMilliseconds;
+    const bool burst = !liveEvents_.empty();
     bool changed = false;
     {
-        const tk::TreeView::BulkUpdate bulk(tvTree);
+        // Drawn once at the end: with redrawing merely off, Wine's visible tree view lays
+        // itself out again for 15 ms at the end of every tick.
+        tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
         SystemWindows queries = TreeQueries();
         const tk::ImageList::Batch batch(imlWinIcons);
         while (!liveEvents_.empty() && GetTickCount64() < deadline) {
@@ -79,7 +86,13 @@ void Main::tmrLive_Timer() {
                                                    mnuOnlyVisible.Checked())) ||
                       changed;
         }
-        changed = SweepLive(queries, deadline) || changed;
+        if (!burst || start - lastSweep_ >= kSweepMilliseconds) {
+            lastSweep_ = start;
+            changed = SweepLive(queries, deadline) || changed;
+        }
+        if (!changed) {
+            bulk.SkipRepaint(); // ten quiet ticks a second draw nothing
+        }
     }
     if (!changed) {
         return;

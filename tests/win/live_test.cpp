@@ -223,10 +223,12 @@ TEST_F(LiveTest, TheSweepLeavesANodeWithALongTextAlone) {
     ASSERT_NE(Read(window).text.find(testwin::Utf8(std::wstring(1024, L'\u6D4B'))),
               std::string::npos);
     const NodeTextWrites writes(Tree());
+    ValidateRect(Tree(), nullptr);
     // Twenty sweeps over every window.
     const std::size_t ticksPerSweep = main_->tvTree.Count() / 200 + 1;
     for (std::size_t tick = 0; tick < 20 * ticksPerSweep; ++tick) {
         main_->tmrLive.Tick();
     }
     EXPECT_EQ(NodeTextWrites::Writes(), 0);
+    EXPECT_FALSE(GetUpdateRect(Tree(), nullptr, FALSE)); // quiet ticks draw nothing
 }
