@@ -3,6 +3,7 @@
 #include "core/mapi_win.h"
 #include "toolkit/imagelist.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace tk {
@@ -342,7 +343,9 @@ void TreeView::OnClick() {
 // A refill also marks the window hidden the way the system's default WM_SETREDRAW does (no
 // repaint, no parent invalidation): the control then lays out its scroll bars without drawing
 // them on the spot, which under Wine costs 15 to 20 ms on a visible window.
-TreeView::BulkUpdate::BulkUpdate(TreeView& tree, BulkScope scope) : tree_(tree), scope_(scope) {
+TreeView::BulkUpdate::BulkUpdate(TreeView& tree, BulkScope scope)
+    : tree_(tree), scope_(scope), firstVisible_(tree.FirstVisible()) {
+    GetClientRect(tree_.hWnd(), &client_);
     SendMessageA(tree_.hWnd(), WM_SETREDRAW, FALSE, 0);
     if (scope_ == BulkScope::Refill) {
         DefWindowProcA(tree_.hWnd(), WM_SETREDRAW, FALSE, 0);
@@ -356,11 +359,38 @@ TreeView::BulkUpdate::~BulkUpdate() {
     if (scope_ == BulkScope::Refill) {
         DefWindowProcA(window, WM_SETREDRAW, TRUE, 0);
         tree_.hiddenForRefill_ = false;
-        if (repaint_) {
+        if (repaint_ && rows_ && !ViewMoved()) {
+            RepaintChangedRows();
+        } else if (repaint_) {
             RedrawWindow(window, nullptr, nullptr,
                          RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
         }
     }
+}
+
+bool TreeView::BulkUpdate::ViewMoved() const {
+    RECT client{};
+    GetClientRect(tree_.hWnd(), &client);
+    return tree_.FirstVisible() != firstVisible_ || !EqualRect(&client, &client_);
+}
+
+void TreeView::BulkUpdate::RepaintChangedRows() {
+    HWND window = tree_.hWnd();
+    RECT client{};
+    GetClientRect(window, &client);
+    LONG top = client.bottom;
+    for (HTREEITEM node : *rows_) {
+        RECT row{};
+        // A row above the view changes nothing in it; one below it, nothing either.
+        if (node && TreeView_GetItemRect(window, node, &row, FALSE) && row.bottom > 0) {
+            top = std::min(top, std::max(row.top, 0L));
+        }
+    }
+    if (top < client.bottom) {
+        const RECT below{0, top, client.right, client.bottom};
+        RedrawWindow(window, &below, nullptr, RDW_ERASE | RDW_INVALIDATE);
+    }
+    SendMessageA(window, WM_NCPAINT, 1, 0); // the scroll bars follow the tree's extent
 }
 
 bool TreeView::OnNotify(NMHDR& header, LRESULT& result) {

@@ -78,11 +78,22 @@ class TreeView : public Control {
         BulkUpdate& operator=(const BulkUpdate&) = delete;
         // Nothing changed after all: a refill's end repaints nothing.
         void SkipRepaint() { repaint_ = false; }
+        // Only these nodes' rows changed (a removed node is named by its parent): a refill's
+        // end repaints from the highest of them in view down, and the scroll bars, where it
+        // would repaint the whole tree. The whole tree still when the first row in view moved or
+        // the client area changed (a scroll bar came or went).
+        void RepaintRowsOf(std::vector<HTREEITEM> nodes) { rows_ = std::move(nodes); }
 
       private:
+        bool ViewMoved() const;
+        void RepaintChangedRows();
+
         TreeView& tree_;
         BulkScope scope_;
         bool repaint_ = true;
+        std::optional<std::vector<HTREEITEM>> rows_;
+        HTREEITEM firstVisible_;
+        RECT client_{};
     };
     // True while a refill keeps the window from drawing: it then reports itself hidden,
     // although the user still sees it.

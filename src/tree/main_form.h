@@ -197,6 +197,7 @@ class Main : public tk::Form, public WindowTreeHost {
     std::deque<HWND> liveEvents_; // windows the hook heard of, brought in line by the timer
     std::size_t sweepAt_ = 0;
     ULONGLONG lastSweep_ = 0;
+    std::vector<HTREEITEM> changedRows_; // the rows a live tick changed, for its repaint
     MainForms forms_;
     FlashRun flash_;
     WindowIconPictures windowIcons_{picWinIco, imlWinIcons};

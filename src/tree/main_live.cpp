@@ -92,6 +92,8 @@ void Main::tmrLive_Timer() {
         }
         if (!changed) {
             bulk.SkipRepaint(); // ten quiet ticks a second draw nothing
+        } else {
+            bulk.RepaintRowsOf(std::exchange(changedRows_, {}));
         }
     }
     if (!changed) {
@@ -126,6 +128,7 @@ bool Main::ShowChanges(const WindowList::Changes& changes) {
     for (const WindowList::Index entry : changes.ended) {
         // The control removes the nodes below with it; their entries have ended too.
         if (entry < nodes_.size() && nodes_[entry]) {
+            changedRows_.push_back(TreeView_GetParent(tvTree.hWnd(), nodes_[entry]));
             tvTree.RemoveNode(std::exchange(nodes_[entry], nullptr));
         }
     }
@@ -134,13 +137,19 @@ bool Main::ShowChanges(const WindowList::Changes& changes) {
         // Not shown while the filter leaves it out; the filter shows the new text.
         if (HTREEITEM node = entry < nodes_.size() ? nodes_[entry] : nullptr) {
             tvTree.SetNodeText(node, text);
+            changedRows_.push_back(node);
         }
         if (entry < matchTexts_.size()) {
             matchTexts_[entry] = std::move(text);
         }
     }
     if (!changes.added.empty() && txtFilter.Text().empty()) {
-        ShowEntries(changes.added.front()); // the added entries end the list
+        const WindowList::Index first = changes.added.front(); // the added entries end the list
+        ShowEntries(first);
+        if (const auto parent = windows_.Parent(first)) {
+            changedRows_.push_back(nodes_[*parent]); // its button may have come
+        }
+        changedRows_.push_back(nodes_[first]);
     }
     return changes.Any();
 }

@@ -232,3 +232,47 @@ TEST_F(LiveTest, TheSweepLeavesANodeWithALongTextAlone) {
     EXPECT_EQ(NodeTextWrites::Writes(), 0);
     EXPECT_FALSE(GetUpdateRect(Tree(), nullptr, FALSE)); // quiet ticks draw nothing
 }
+
+// A tick that changes a few rows repaints from the highest changed row in view down and
+// leaves the rows above it alone; a change below the view repaints no row at all.
+TEST_F(LiveTest, ATickRepaintsFromTheRowsItChangedDown) {
+    std::vector<HWND> made;
+    for (int i = 0; i < 40; ++i) {
+        made.push_back(Make());
+    }
+    Settle();
+    HTREEITEM early = NodeOf(made[0]);
+    ASSERT_NE(early, nullptr);
+    TreeView_EnsureVisible(Tree(), early);
+    RECT client{};
+    GetClientRect(Tree(), &client);
+    RECT earlyRow{};
+    ASSERT_TRUE(TreeView_GetItemRect(Tree(), early, &earlyRow, FALSE));
+    ASSERT_GT(earlyRow.top, 0) << "the test wants rows above the changed one";
+    HWND below = nullptr;
+    for (HWND window : made) {
+        RECT row{};
+        if (TreeView_GetItemRect(Tree(), NodeOf(window), &row, FALSE) && row.top >= client.bottom) {
+            below = window;
+        }
+    }
+    ASSERT_NE(below, nullptr) << "the test wants a row below the view";
+    const auto tickUntilShown = [this](HWND window, const char* caption) {
+        SetWindowTextA(window, caption);
+        ValidateRect(Tree(), nullptr);
+        for (int tick = 0; tick < 200 && Read(window).text.find(caption) == std::string::npos;
+             ++tick) {
+            main_->tmrLive.Tick();
+        }
+        ASSERT_NE(Read(window).text.find(caption), std::string::npos);
+    };
+
+    tickUntilShown(below, "renamed below the view");
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(Tree(), &update, FALSE));
+
+    tickUntilShown(made[0], "renamed in view");
+    ASSERT_TRUE(GetUpdateRect(Tree(), &update, FALSE));
+    EXPECT_EQ(update.top, earlyRow.top);
+    EXPECT_EQ(update.bottom, client.bottom);
+}
