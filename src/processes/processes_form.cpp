@@ -6,7 +6,6 @@
 #include "model/window_text.h"
 #include "toolkit/app.h"
 #include "toolkit/clipboard.h"
-#include "toolkit/loaded_forms.h"
 
 #include <algorithm>
 
