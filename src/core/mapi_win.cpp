@@ -127,11 +127,6 @@ void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit) {
     }
 }
 
-bool IsVisibleOnScreen(HWND window) {
-    const WindowDC screen(nullptr);
-    return IsVisibleOnScreen(window, screen.get());
-}
-
 bool IsVisibleOnScreen(HWND window, HDC screen) {
     return IsWindowVisible(window) && IsOnScreen(window, screen);
 }

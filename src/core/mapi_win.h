@@ -54,9 +54,7 @@ std::string FormatByteCount(std::int64_t bytes);
 // Calls visit for each child of window, in Z order, once each.
 void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit);
 
-// Visible, and at least partly on the screen (tested against the screen DC).
-bool IsVisibleOnScreen(HWND window);
-// The same with a screen DC at hand (GetDC(nullptr)), for many windows in a row.
+// Visible, and at least partly on the screen (tested against the screen DC, GetDC(nullptr)).
 bool IsVisibleOnScreen(HWND window, HDC screen);
 // At least partly on the screen, whether visible or not.
 bool IsOnScreen(HWND window, HDC screen);

@@ -22,8 +22,12 @@ class WindowIconPictures {
     // The window's small class icon, added to the list; nullopt for a window without one.
     std::optional<int> Add(HWND window);
     int AddIcon(HICON icon);
-    // After the list was emptied: an icon's handle may since have been given to another icon.
-    void Forget() { drawn_ = nullptr; }
+    // Empties the list for a new load; the icon drawn last is forgotten too, since its handle
+    // may since have been given to another icon.
+    void Restart() {
+        images_.Clear();
+        drawn_ = nullptr;
+    }
 
   private:
     tk::PictureBox& canvas_;

@@ -111,8 +111,7 @@ void frmProcesses::LoadProcesses() {
         const tk::ImageList::Batch batch(imlNodes);
         tvProcesses.Clear();
         rows_.clear();
-        imlNodes.Clear();
-        icons_.Forget();
+        icons_.Restart();
         linePicture_ = AddTreeLinePicture(picLine, imlNodes, kLineColor);
         processPicture_ = icons_.AddIcon(LoadIconA(nullptr, IDI_APPLICATION));
         processes_ = ReadProcesses();
@@ -155,50 +154,63 @@ void frmProcesses::Fill() {
     rowsById_.clear();
     for (std::uint32_t p = 0; p < processes_.size(); ++p) {
         const ProcessRecord& process = processes_[p];
-        const bool wholeProcess = text.empty() || ProcessMatches(text, process);
-        // Each thread's top-level windows that the list holds and the filter keeps.
-        std::vector<std::vector<WindowList::Index>> tops(process.threads.size());
-        std::size_t listed = 0;
-        std::size_t shown = 0;
-        for (std::size_t t = 0; t < process.threads.size(); ++t) {
-            for (const std::int32_t handle : process.threads[t].windows) {
-                const auto entry = windows_.Find(handle);
-                if (!entry || windows_.Parent(*entry) != WindowList::Index{0}) {
-                    continue;
-                }
-                ++listed;
-                if (wholeProcess || keptWindows[*entry]) {
-                    tops[t].push_back(*entry);
-                    ++shown;
-                }
-            }
-        }
-        if ((onlyWithWindows && listed == 0) || (!wholeProcess && shown == 0)) {
+        // A process the filter names shows whole; otherwise only the windows it keeps.
+        const std::vector<bool>* kept =
+            text.empty() || ProcessMatches(text, process) ? nullptr : &keptWindows;
+        const ThreadWindows windows = WindowsOfThreads(process, kept);
+        if ((onlyWithWindows && windows.listed == 0) || (kept && windows.shown == 0)) {
             continue;
         }
         const bool open = !text.empty();
         HTREEITEM processNode = AddRow(TVI_ROOT, {Kind::Process, p, 0, 0}, false, open);
         for (std::uint32_t t = 0; t < process.threads.size(); ++t) {
-            if (!wholeProcess && tops[t].empty()) {
+            const auto& tops = windows.tops[t];
+            if (kept && tops.empty()) {
                 continue;
             }
             HTREEITEM threadNode =
-                AddRow(processNode, {Kind::Thread, p, t, 0}, !tops[t].empty(), open);
-            for (const WindowList::Index top : tops[t]) {
-                for (WindowList::Index i = top; i < ends[top]; ++i) {
-                    if (!wholeProcess && !keptWindows[i]) {
-                        continue;
-                    }
-                    HTREEITEM parent = i == top ? threadNode : windowNodes[*windows_.Parent(i)];
-                    if (parent) {
-                        windowNodes[i] = AddRow(parent, {Kind::Window, p, t, i}, false, open);
-                    }
-                }
+                AddRow(processNode, {Kind::Thread, p, t, 0}, !tops.empty(), open);
+            for (const WindowList::Index top : tops) {
+                AddWindowNodes(threadNode, {Kind::Window, p, t, top}, ends[top], kept, windowNodes,
+                               open);
             }
         }
     }
     if (selectedId >= 0) {
         tvProcesses.Select(NodeOfId(selectedId));
+    }
+}
+
+frmProcesses::ThreadWindows frmProcesses::WindowsOfThreads(const ProcessRecord& process,
+                                                           const std::vector<bool>* kept) const {
+    ThreadWindows windows;
+    windows.tops.resize(process.threads.size());
+    for (std::size_t t = 0; t < process.threads.size(); ++t) {
+        for (const std::int32_t handle : process.threads[t].windows) {
+            const auto entry = windows_.Find(handle);
+            if (!entry || windows_.Parent(*entry) != WindowList::Index{0}) {
+                continue; // not in the list, or no longer top-level
+            }
+            ++windows.listed;
+            if (!kept || (*kept)[*entry]) {
+                windows.tops[t].push_back(*entry);
+                ++windows.shown;
+            }
+        }
+    }
+    return windows;
+}
+
+void frmProcesses::AddWindowNodes(HTREEITEM threadNode, Row row, WindowList::Index end,
+                                  const std::vector<bool>* kept,
+                                  std::vector<HTREEITEM>& windowNodes, bool open) {
+    const WindowList::Index top = row.entry;
+    for (WindowList::Index i = top; i < end; ++i) {
+        HTREEITEM parent = i == top ? threadNode : windowNodes[*windows_.Parent(i)];
+        if (parent && (!kept || (*kept)[i])) {
+            row.entry = i;
+            windowNodes[i] = AddRow(parent, row, false, open);
+        }
     }
 }
 

@@ -65,6 +65,20 @@ class frmProcesses : public ProcessesView {
     std::optional<wchar_t> txtFilter_KeyPress(wchar_t key);
 
     SystemWindows Queries();
+    // Each thread's top-level windows that the list holds (listed) and, where kept is given,
+    // that the filter keeps (tops, shown).
+    struct ThreadWindows {
+        std::vector<std::vector<WindowList::Index>> tops;
+        std::size_t listed = 0;
+        std::size_t shown = 0;
+    };
+    ThreadWindows WindowsOfThreads(const ProcessRecord& process,
+                                   const std::vector<bool>* kept) const;
+    // The window row.entry and what kept keeps below it (everything without kept), under the
+    // thread's node; end is the entry after the window's subtree.
+    void AddWindowNodes(HTREEITEM threadNode, Row row, WindowList::Index end,
+                        const std::vector<bool>* kept, std::vector<HTREEITEM>& windowNodes,
+                        bool open);
     HTREEITEM AddRow(HTREEITEM parent, const Row& row, bool bold, bool expanded);
     std::string RowText(const Row& row) const;
     std::optional<Row> RowOf(HTREEITEM node) const;

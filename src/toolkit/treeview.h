@@ -137,7 +137,6 @@ class KeyedTreeView : public TreeView {
     HTREEITEM AddChild(HTREEITEM parent, std::string_view key, const std::string& text, int image,
                        bool bold = false, bool expanded = false);
     HTREEITEM Find(std::string_view key) const;
-    bool Exists(std::string_view key) const { return Find(key) != nullptr; }
     void Clear() override;
     // Removes the node and everything below it; false for an unknown key.
     bool Remove(std::string_view key);

@@ -214,8 +214,7 @@ void Main::SelectMatch(bool forward) {
     for (std::ptrdiff_t step = 1; step <= count; ++step) {
         const std::ptrdiff_t at = ((start + (forward ? step : -step)) % count + count) % count;
         if (matches_[static_cast<std::size_t>(at)]) {
-            SelectWindow(windows_.Handle(static_cast<WindowList::Index>(at)));
-            tvTree_NodeClick(); // as the user's own choice: the open forms follow
+            ChooseWindow(windows_.Handle(static_cast<WindowList::Index>(at))); // the forms follow
             return;
         }
     }

@@ -370,8 +370,7 @@ void Main::LoadWindowTree() {
         const tk::ImageList::Batch batch(imlWinIcons);
         tvTree.Clear();
         nodes_.clear();
-        imlWinIcons.Clear();
-        windowIcons_.Forget();
+        windowIcons_.Restart();
         processIds_.clear();
         matchTexts_.clear();
         executables_.clear();

@@ -1,3 +1,4 @@
+#include "core/handles.h"
 #include "core/mapi_win.h"
 #include "test_windows.h"
 
@@ -70,5 +71,6 @@ TEST(WindowQueries, AnswerEmptyForAVanishedWindow) {
     DestroyWindow(window);
     EXPECT_EQ(mAPI::ReadWindowCaption(window, 1024), "");
     EXPECT_EQ(mAPI::ReadClassName(window), "");
-    EXPECT_FALSE(mAPI::IsVisibleOnScreen(window));
+    const mAPI::WindowDC screen(nullptr);
+    EXPECT_FALSE(mAPI::IsVisibleOnScreen(window, screen.get()));
 }
