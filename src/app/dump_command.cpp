@@ -1,8 +1,12 @@
 #include "app/dump_command.h"
 
 #include "core/file_output.h"
+#include "core/mapi.h"
 #include "core/mapi_win.h"
 #include "core/version.h"
+#include "model/message_hooks.h"
+#include "model/message_records.h"
+#include "model/message_session.h"
 #include "model/system_processes.h"
 #include "model/window_walk.h"
 
@@ -51,20 +55,60 @@ void Tell(const std::string& text, UINT icon) {
     }
 }
 
-int Dump(const CommandLine& line) {
-    const WindowRecord desktop = ReadWindowTree(!line.all);
-    const std::string text = line.processes ? line.format->writeProcesses(ReadProcesses(), desktop)
-                                            : line.format->write(desktop);
+// To the file of /out; else to the console, or defaultPath where there is none.
+int Write(const CommandLine& line, const std::string& text, const std::string& defaultPath) {
     if (!line.out && WriteToParent(text)) {
         return 0;
     }
-    const std::string path = line.out.value_or(
-        line.processes ? line.format->DefaultProcessesFileName() : line.format->DefaultFileName());
-    if (const auto problem = WriteWholeFile(path, text)) {
+    if (const auto problem = WriteWholeFile(line.out.value_or(defaultPath), text)) {
         Tell(*problem + "\r\n", MB_ICONERROR);
         return 1;
     }
     return 0;
+}
+
+int Dump(const CommandLine& line) {
+    const WindowRecord desktop = ReadWindowTree(!line.all);
+    const std::string text = line.processes ? line.format->writeProcesses(ReadProcesses(), desktop)
+                                            : line.format->write(desktop);
+    return Write(line, text,
+                 line.processes ? line.format->DefaultProcessesFileName()
+                                : line.format->DefaultFileName());
+}
+
+// Logs the window for the seconds asked, or until it is destroyed, then writes the log.
+int Log(const CommandLine& line) {
+    HWND window = mAPI::IntToHandle<HWND>(line.logWindow);
+    if (!IsWindow(window)) {
+        Tell("No window has the handle " + mAPI::HexStr8(line.logWindow) + ".\r\n", MB_ICONERROR);
+        return 3;
+    }
+    std::string problem;
+    auto session = MessageSession::Start(
+        window, line.children ? ring::Scope::WithChildren : ring::Scope::Window, problem);
+    if (!session) {
+        Tell(problem + "\r\n", MB_ICONERROR);
+        return 1;
+    }
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(line.seconds) * 1000;
+    while (GetTickCount64() < end && !session->WindowGone()) {
+        Sleep(20);
+    }
+    session->Stop();
+    MessageLog log;
+    SystemMessageNamer namer;
+    MessageRecords records(namer);
+    for (const ring::RawRecord& raw : session->Take()) {
+        log.Add(records.Read(raw, session->MicrosOf(raw.time), log));
+    }
+    std::vector<const LoggedMessage*> shown;
+    for (std::size_t i = 0; i < log.ShownCount(); ++i) {
+        shown.push_back(&log.Shown(i));
+    }
+    const LogFormat& format = line.format->switchName == "json" ? kLogFormats[2] : kLogFormats[0];
+    const std::string text =
+        format.write(shown, LogSummary{session->Dropped(), session->WindowGone()});
+    return Write(line, text, "vantry-log." + std::string(format.extension));
 }
 
 } // namespace
@@ -73,6 +117,10 @@ int RunCommandLine(const CommandLine& line) {
     switch (line.mode) {
     case RunMode::Dump:
         return Dump(line);
+    case RunMode::Log:
+        return Log(line);
+    case RunMode::LogHelper:
+        return hooks::RunHookHelper(line.helperThreads);
     case RunMode::Usage:
         Tell(UsageText(), MB_ICONINFORMATION);
         return 0;

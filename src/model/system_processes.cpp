@@ -46,6 +46,14 @@ bool SystemIs64Bit() {
 #endif
 }
 
+std::optional<int> BitsOf(HANDLE process, bool system64) {
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(process, &wow64)) {
+        return std::nullopt;
+    }
+    return wow64 || !system64 ? 32 : 64;
+}
+
 void ReadProcessFacts(ProcessRecord& record, bool system64) {
     const mAPI::KernelHandle process(
         OpenProcess(kLimitedProcessQuery | PROCESS_VM_READ, FALSE, record.processId));
@@ -62,10 +70,7 @@ void ReadProcessFacts(ProcessRecord& record, bool system64) {
     if (QueryFullProcessImageNameW(handle, 0, path, &size)) {
         record.path = mAPI::Narrow(std::wstring_view(path, size));
     }
-    BOOL wow64 = FALSE;
-    if (IsWow64Process(handle, &wow64)) {
-        record.bits = wow64 || !system64 ? 32 : 64;
-    }
+    record.bits = BitsOf(handle, system64);
     FILETIME created{}, ended{}, kernel{}, user{};
     if (GetProcessTimes(handle, &created, &ended, &kernel, &user)) {
         record.started = LocalClock(created);
@@ -152,6 +157,11 @@ std::optional<GuiThreadState> ReadGuiThread(std::uint32_t threadId) {
                           .moveSize = mAPI::HandleToInt(info.hwndMoveSize),
                           .caret = mAPI::HandleToInt(info.hwndCaret),
                           .caretRect = mAPI::BoxOf(info.rcCaret)};
+}
+
+std::optional<int> ProcessBits(std::uint32_t processId) {
+    const mAPI::KernelHandle process(OpenProcess(kLimitedProcessQuery, FALSE, processId));
+    return process ? BitsOf(process.get(), SystemIs64Bit()) : std::nullopt;
 }
 
 } // namespace vantry

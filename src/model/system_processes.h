@@ -17,4 +17,7 @@ std::vector<ProcessRecord> ReadProcesses();
 // The thread's GUI state now; nullopt for a thread without one, or one that has ended.
 std::optional<GuiThreadState> ReadGuiThread(std::uint32_t threadId);
 
+// 32 or 64; nullopt when the process cannot be asked.
+std::optional<int> ProcessBits(std::uint32_t processId);
+
 } // namespace vantry

@@ -1,0 +1,104 @@
+// The message log of one session: the records taken from the rings, named and decoded, which of
+// them the filter shows, and the files Save Log As and /log write.
+#pragma once
+
+#include "model/message_names.h"
+#include "model/message_ring.h"
+
+#include <bitset>
+#include <cstdint>
+#include <deque>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace vantry {
+
+struct LoggedMessage {
+    std::uint64_t number = 0; // from 1, in the order the messages came
+    std::uint64_t micros = 0; // since the session began
+    std::uint64_t wParam = 0;
+    std::uint64_t lParam = 0;
+    std::uint64_t result = 0;
+    std::uint32_t window = 0;
+    std::uint32_t message = 0;
+    std::uint32_t thread = 0;
+    ring::Kind kind = ring::Kind::Sent;
+    std::uint16_t depth = 0;
+    MessageGroup group = MessageGroup::Window;
+    const std::string* name = nullptr; // held by the log
+    std::string decoded;
+};
+
+// Which records the view shows: none of a hidden group, none excluded by name, and when any
+// name is picked as the only ones, just those.
+struct MessageFilter {
+    std::bitset<kMessageGroupNames.size()> hiddenGroups;
+    std::set<std::string, std::less<>> excluded;
+    std::set<std::string, std::less<>> only;
+
+    bool Shows(const LoggedMessage& message) const;
+};
+
+class MessageLog {
+  public:
+    // The oldest records go once the log holds this many.
+    static constexpr std::size_t kMaxRecords = 1'000'000;
+
+    // The one copy of a name that records point at.
+    const std::string* Intern(std::string_view name);
+
+    // Numbers the record and keeps it; true when the filter shows it.
+    bool Add(LoggedMessage message);
+    void Clear();
+
+    const MessageFilter& Filter() const { return filter_; }
+    void SetFilter(MessageFilter filter);
+
+    std::uint64_t Logged() const { return logged_; }
+    std::size_t ShownCount() const { return shown_.size(); }
+    // The index-th shown record.
+    const LoggedMessage& Shown(std::size_t index) const;
+
+  private:
+    void Forget(std::size_t count);
+
+    std::unordered_set<std::string> names_;
+    std::deque<LoggedMessage> records_;
+    std::deque<std::uint64_t> shown_; // numbers of the shown records
+    MessageFilter filter_;
+    std::uint64_t logged_ = 0;
+};
+
+// Pointer-sized parameters: 8 digits when the value fits, else 16.
+std::string ParamText(std::uint64_t value);
+std::string KindText(ring::Kind kind);
+
+// One record as a line of the log's text: number, time, window, kind, the name indented by the
+// nesting, parameters, decoding and result.
+std::string MessageLine(const LoggedMessage& message);
+
+// What a saved log says beside its records.
+struct LogSummary {
+    std::uint64_t dropped = 0;
+    bool windowDestroyed = false;
+};
+
+struct LogFormat {
+    std::string_view name;      // for the save dialog
+    std::string_view extension; // without the dot
+    std::string (*write)(std::span<const LoggedMessage* const> messages, const LogSummary& summary);
+};
+
+// Text, CSV, JSON.
+extern const LogFormat kLogFormats[3];
+
+std::string LogText(std::span<const LoggedMessage* const> messages, const LogSummary& summary);
+// One row a record; a CSV file holds rows of one shape only, so no summary.
+std::string LogCsv(std::span<const LoggedMessage* const> messages, const LogSummary& summary);
+std::string LogJson(std::span<const LoggedMessage* const> messages, const LogSummary& summary);
+
+} // namespace vantry
