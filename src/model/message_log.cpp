@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vantry {
@@ -24,8 +25,8 @@ const std::string* MessageLog::Intern(std::string_view name) {
 }
 
 bool MessageLog::Add(LoggedMessage message) {
-    if (records_.size() >= kMaxRecords) {
-        Forget(kMaxRecords / 10);
+    if (records_.size() >= maxRecords_) {
+        Forget(std::max<std::size_t>(maxRecords_ / 10, 1));
     }
     message.number = ++logged_;
     const bool shown = filter_.Shows(message);

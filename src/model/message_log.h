@@ -45,8 +45,9 @@ struct MessageFilter {
 
 class MessageLog {
   public:
-    // The oldest records go once the log holds this many.
+    // The oldest tenth goes once the log holds this many.
     static constexpr std::size_t kMaxRecords = 1'000'000;
+    explicit MessageLog(std::size_t maxRecords = kMaxRecords) : maxRecords_(maxRecords) {}
 
     // The one copy of a name that records point at.
     const std::string* Intern(std::string_view name);
@@ -70,6 +71,7 @@ class MessageLog {
     std::deque<LoggedMessage> records_;
     std::deque<std::uint64_t> shown_; // numbers of the shown records
     MessageFilter filter_;
+    std::size_t maxRecords_;
     std::uint64_t logged_ = 0;
 };
 
