@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/dump_command.h"
 #include "core/mapi_win.h"
+#include "messages/messages_form.h"
 #include "processes/processes_form.h"
 #include "properties/properties_form.h"
 #include "resources/resources_form.h"
@@ -42,7 +43,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     vantry::frmResources resources(main);
     vantry::frmFindWindow search(main);
     vantry::frmProcesses processes(main);
-    main.SetForms({&properties, &resources, &search, &processes});
+    vantry::frmMessages messages(main);
+    main.SetForms({&properties, &resources, &search, &processes, &messages});
     main.Show();
     if (line.filter) {
         main.txtFilter.SetText(*line.filter);

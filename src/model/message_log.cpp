@@ -115,17 +115,38 @@ std::string CsvField(const std::string& text) {
 
 } // namespace
 
-std::string MessageLine(const LoggedMessage& message) {
-    std::string line = std::to_string(message.number) + "  " + Seconds(message.micros) + "  " +
-                       mAPI::HexStr8(static_cast<std::int32_t>(message.window)) + "  " +
-                       KindText(message.kind) + "  " + std::string(message.depth * 2u, ' ') +
-                       NameOf(message) + "  " + ParamText(message.wParam) + "  " +
-                       ParamText(message.lParam);
-    if (!message.decoded.empty()) {
-        line += "  " + message.decoded;
+std::string MessageCell(const LoggedMessage& message, std::size_t column) {
+    switch (column) {
+    case 0:
+        return std::to_string(message.number);
+    case 1:
+        return Seconds(message.micros);
+    case 2:
+        return mAPI::HexStr8(static_cast<std::int32_t>(message.window));
+    case 3:
+        return KindText(message.kind);
+    case 4:
+        return std::string(message.depth * 2u, ' ') + NameOf(message);
+    case 5:
+        return ParamText(message.wParam);
+    case 6:
+        return ParamText(message.lParam);
+    case 7:
+        return message.decoded;
+    case 8:
+        return ResultText(message);
+    default:
+        return {};
     }
-    if (message.kind == ring::Kind::Returned) {
-        line += "  -> " + ResultText(message);
+}
+
+std::string MessageLine(const LoggedMessage& message) {
+    std::string line;
+    for (std::size_t column = 0; column < kMessageColumns.size(); ++column) {
+        const std::string cell = MessageCell(message, column);
+        if (!cell.empty()) {
+            line += (line.empty() ? "" : column == 8 ? "  -> " : "  ") + cell;
+        }
     }
     return line;
 }

@@ -5,6 +5,7 @@
 #include "model/message_names.h"
 #include "model/message_ring.h"
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <deque>
@@ -36,7 +37,7 @@ struct LoggedMessage {
 // Which records the view shows: none of a hidden group, none excluded by name, and when any
 // name is picked as the only ones, just those.
 struct MessageFilter {
-    std::bitset<kMessageGroupNames.size()> hiddenGroups;
+    std::bitset<kMessageGroupCount> hiddenGroups;
     std::set<std::string, std::less<>> excluded;
     std::set<std::string, std::less<>> only;
 
@@ -79,8 +80,13 @@ class MessageLog {
 std::string ParamText(std::uint64_t value);
 std::string KindText(ring::Kind kind);
 
-// One record as a line of the log's text: number, time, window, kind, the name indented by the
-// nesting, parameters, decoding and result.
+// The log's columns, and a record's text in each: the name indented by the nesting, the result
+// of returned records only.
+inline constexpr std::array<std::string_view, 9> kMessageColumns = {
+    "#", "Time", "Window", "Kind", "Message", "wParam", "lParam", "Decoded", "Result"};
+std::string MessageCell(const LoggedMessage& message, std::size_t column);
+
+// One record as a line of the log's text: its cells apart, the result after "->".
 std::string MessageLine(const LoggedMessage& message);
 
 // What a saved log says beside its records.

@@ -4,7 +4,6 @@
 // filter.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -50,17 +49,7 @@ enum class MessageGroup : std::uint8_t {
     User,
 };
 
-inline constexpr std::array<std::string_view, 11> kMessageGroupNames = {"Mouse",
-                                                                        "Keyboard",
-                                                                        "Window",
-                                                                        "Non-client",
-                                                                        "Paint",
-                                                                        "Focus and activation",
-                                                                        "Clipboard",
-                                                                        "Controls",
-                                                                        "IME",
-                                                                        "Registered",
-                                                                        "User and application"};
+inline constexpr std::size_t kMessageGroupCount = 11;
 
 struct MessageIdentity {
     std::string name;

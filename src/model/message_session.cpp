@@ -16,6 +16,7 @@ constexpr std::size_t kMaxThreads = 32;
 // Records read and not yet taken; past this the reader drops them (and counts them).
 constexpr std::size_t kMaxPending = 2'000'000;
 constexpr DWORD kHelperWaitMs = 10'000;
+constexpr DWORD kGatherMs = 15;
 
 // The threads whose messages the scope covers: the window's, and for its children theirs too
 // (those of its own process, whose hooks one library holds).
@@ -245,7 +246,14 @@ void MessageSession::Read() {
                 ring->Header().readerWaiting.store(1);
             }
             if (!DrainAll(batch)) {
-                WaitForMultipleObjects(static_cast<DWORD>(waits.size()), waits.data(), FALSE, 100);
+                const DWORD woken = WaitForMultipleObjects(static_cast<DWORD>(waits.size()),
+                                                           waits.data(), FALSE, 100);
+                // Woken by a writer: a moment's wait lets records gather, so that the writer
+                // finds the reader busy, not waiting, and need not wake it (a wake costs the
+                // writer a round trip to the system).
+                if (woken > WAIT_OBJECT_0 && woken < WAIT_OBJECT_0 + waits.size()) {
+                    Sleep(kGatherMs);
+                }
             }
         }
         if (!IsWindow(window_)) {

@@ -26,6 +26,14 @@ class ProcessesView : public tk::Form {
     virtual void ShowWindowOf(std::int32_t handle, const tk::Form& owner) = 0;
 };
 
+// A form that logs the messages a window gets.
+class MessageLogView : public tk::Form {
+  public:
+    using tk::Form::Form;
+    // Opens the log owned by owner and logs the window, ending the log before.
+    virtual void LogWindow(std::int32_t handle, const tk::Form& owner) = 0;
+};
+
 class WindowTreeHost {
   public:
     // The handle of the selected window; 0 when none is selected.
@@ -43,6 +51,8 @@ class WindowTreeHost {
     virtual void PlaceBesideSelection(tk::Form& form) const = 0;
     // The tree's own form and the loaded forms that follow its selection.
     virtual std::vector<const tk::Form*> OpenForms() const = 0;
+    // Opens the message log of the window.
+    virtual void LogMessages(std::int32_t handle) = 0;
 
   protected:
     ~WindowTreeHost() = default;

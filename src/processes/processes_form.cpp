@@ -46,12 +46,13 @@ frmProcesses::frmProcesses(WindowTreeHost& host)
       tvProcesses({kMargin, kTreeTop, 4980, 5505}),
       lvDetails({5160, kTreeTop, 4380, 5010}, {{"Field", 110}, {"Value", 150}}),
       cmdSelectInTree({.place = {5160, 5535, 2000, 405}, .caption = "&Select in tree"}),
+      cmdLogMessages({.place = {7280, 5535, 2000, 405}, .caption = "&Log messages"}),
       picIcon({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}),
       picLine({.place = {0, 0, 300, 300}, .backColor = kWindowBackground, .visible = false}),
       imlNodes(tk::ScaledPixels(16), tk::ScaledPixels(16), RGB(0xC0, 0xC0, 0xC0)), host_(host) {
-    for (tk::Control* control :
-         std::initializer_list<tk::Control*>{&txtFilter, &chkWithWindows, &tvProcesses, &lvDetails,
-                                             &cmdSelectInTree, &picIcon, &picLine}) {
+    for (tk::Control* control : std::initializer_list<tk::Control*>{
+             &txtFilter, &chkWithWindows, &tvProcesses, &lvDetails, &cmdSelectInTree,
+             &cmdLogMessages, &picIcon, &picLine}) {
         AddControl(*control);
     }
     txtFilter.Change = [this] { Fill(); };
@@ -61,6 +62,7 @@ frmProcesses::frmProcesses(WindowTreeHost& host)
     tvProcesses.CtrlKey = [this](WORD key) { return CopyFromTree(key); };
     lvDetails.CtrlKey = [this](WORD key) { return CopyFromDetails(key); };
     cmdSelectInTree.Click = [this] { SelectInTree(); };
+    cmdLogMessages.Click = [this] { LogMessages(); };
     AddShortcut({VK_F5}, [this] { LoadProcesses(); });
     AddShortcut({'F', true}, [this] { SetFocus(txtFilter.hWnd()); });
 }
@@ -90,6 +92,8 @@ void frmProcesses::Form_Resize() {
     lvDetails.Move(detailsLeft, kTreeTop, width - treeWidth, height - buttonHeight - kMargin);
     cmdSelectInTree.Move(detailsLeft, kTreeTop + height - buttonHeight, cmdSelectInTree.Width(),
                          buttonHeight);
+    cmdLogMessages.Move(detailsLeft + cmdSelectInTree.Width() + kMargin * 2,
+                        kTreeTop + height - buttonHeight, cmdLogMessages.Width(), buttonHeight);
 }
 
 SystemWindows frmProcesses::Queries() {
@@ -310,12 +314,20 @@ void frmProcesses::ShowDetails() {
     }
     lvDetails.SetRows(lines);
     cmdSelectInTree.SetEnabled(row && row->kind == Kind::Window);
+    cmdLogMessages.SetEnabled(row && row->kind == Kind::Window);
 }
 
 void frmProcesses::SelectInTree() {
     const auto row = RowOf(tvProcesses.Selected());
     if (row && row->kind == Kind::Window && !host_.ChooseWindow(windows_.Handle(row->entry))) {
         MessageBeep(MB_ICONEXCLAMATION); // the main tree does not show it now
+    }
+}
+
+void frmProcesses::LogMessages() {
+    const auto row = RowOf(tvProcesses.Selected());
+    if (row && row->kind == Kind::Window) {
+        host_.LogMessages(windows_.Handle(row->entry));
     }
 }
 

@@ -37,6 +37,7 @@ class frmProcesses : public ProcessesView {
     tk::TreeView tvProcesses;
     tk::ListView lvDetails;
     tk::CommandButton cmdSelectInTree;
+    tk::CommandButton cmdLogMessages;
     tk::PictureBox picIcon;
     tk::PictureBox picLine;
     tk::ImageList imlNodes;
@@ -60,6 +61,7 @@ class frmProcesses : public ProcessesView {
     void Fill();
     void ShowDetails();
     void SelectInTree();
+    void LogMessages();
     bool CopyFromTree(WORD key);
     bool CopyFromDetails(WORD key);
     std::optional<wchar_t> txtFilter_KeyPress(wchar_t key);

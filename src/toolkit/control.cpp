@@ -168,4 +168,13 @@ HWND Control::CreateChild(Form& parent, const char* className, DWORD style, DWOR
     return hwnd_;
 }
 
+POINT Control::ContextMenuPoint(LPARAM lParam, const RECT* current) const {
+    if (lParam != -1) {
+        return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    }
+    POINT point{current ? current->left : 0, current ? current->bottom : 0};
+    ClientToScreen(hWnd(), &point);
+    return point;
+}
+
 } // namespace tk

@@ -77,6 +77,9 @@ class Control {
     const TwipsRect& Design() const { return design_; }
     // The window's place in its parent's client area, in pixels.
     RECT PixelRect() const;
+    // Where a WM_CONTEXTMENU's menu opens: at the pointer, or, from the keyboard (-1), below
+    // the item the control shows as current (client coordinates; nullptr for none).
+    POINT ContextMenuPoint(LPARAM lParam, const RECT* current) const;
 
   private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -24,6 +24,19 @@ struct SaveFileChoice {
     int filter = 0;   // the chosen pattern, counted from 0
 };
 
+// A request for one of a table of formats (each with a name and an extension), the first
+// chosen: "Text (*.txt)" and the like.
+template <typename Formats>
+SaveFileRequest RequestForFormats(std::string fileName, const Formats& formats) {
+    SaveFileRequest request{.fileName = std::move(fileName), .filters = {}, .defaultExtension = {}};
+    for (const auto& format : formats) {
+        const std::string pattern = "*." + std::string(format.extension);
+        request.filters.push_back({std::string(format.name) + " (" + pattern + ")", pattern});
+    }
+    request.defaultExtension = std::string(std::begin(formats)->extension);
+    return request;
+}
+
 // Nullopt when the user cancelled.
 std::optional<SaveFileChoice> AskSaveFile(HWND owner, const SaveFileRequest& request);
 

@@ -9,9 +9,9 @@
 namespace tk {
 
 void ListView::Create(Form& parent) {
+    const DWORD rows = rows_ == Rows::Virtual ? LVS_OWNERDATA : LVS_SINGLESEL;
     CreateChild(parent, WC_LISTVIEWA,
-                WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                    LVS_NOSORTHEADER,
+                WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | rows,
                 WS_EX_CLIENTEDGE);
     SubclassWindow();
     ListView_SetExtendedListViewStyle(hWnd(), LVS_EX_FULLROWSELECT);
@@ -80,6 +80,48 @@ void ListView::SetSelectedIndex(int row) {
     }
 }
 
+POINT ListView::MenuPoint(LPARAM lParam) const {
+    RECT row{};
+    const int focused = ListView_GetNextItem(hWnd(), -1, LVNI_FOCUSED);
+    const bool shown = focused >= 0 && ListView_GetItemRect(hWnd(), focused, &row, LVIR_LABEL);
+    return ContextMenuPoint(lParam, shown ? &row : nullptr);
+}
+
+void ListView::SetVirtualCount(int count) {
+    ListView_SetItemCountEx(hWnd(), count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+std::vector<int> ListView::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(hWnd(), -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(hWnd(), row, LVNI_SELECTED)) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void ListView::EnsureVisible(int row) {
+    ListView_EnsureVisible(hWnd(), row, FALSE);
+}
+
+bool ListView::LastRowVisible() const {
+    const int count = Count();
+    return count == 0 || ListView_GetTopIndex(hWnd()) + ListView_GetCountPerPage(hWnd()) >= count;
+}
+
+bool ListView::OnNotify(NMHDR& header, LRESULT& result) {
+    if (header.code == LVN_GETDISPINFOA && CellText) {
+        auto& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+        if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0) {
+            const std::string text = CellText(item.iItem, item.iSubItem);
+            lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+        }
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
 void ListView::FitLastColumn() {
     if (!columns_.empty()) {
         ListView_SetColumnWidth(hWnd(), static_cast<int>(columns_.size() - 1),
@@ -96,6 +138,13 @@ bool ListView::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_KEYDOWN:
         result = 0;
         return CtrlKey && GetKeyState(VK_CONTROL) < 0 && CtrlKey(static_cast<WORD>(wParam));
+    case WM_CONTEXTMENU:
+        if (!ContextMenu) {
+            return false;
+        }
+        result = 0;
+        ContextMenu(MenuPoint(lParam));
+        return true;
     default:
         return false;
     }

@@ -1,8 +1,10 @@
-// A list view in report mode: rows of texts under column headers, one row selected at a time.
+// A list view in report mode: rows of texts under column headers, one row selected at a time;
+// or, virtual, rows the owner gives their texts as they come into view, any number selected.
 #pragma once
 
 #include "toolkit/control.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,9 +17,21 @@ class ListView : public Control {
         std::string caption;
         int width = 0; // pixels at 96 DPI; the last column takes what is left
     };
-    ListView(TwipsRect place, std::vector<Column> columns)
-        : Control(place), columns_(std::move(columns)) {}
+    enum class Rows : std::uint8_t { Held, Virtual };
+    ListView(TwipsRect place, std::vector<Column> columns, Rows rows = Rows::Held)
+        : Control(place), columns_(std::move(columns)), rows_(rows) {}
     void Create(Form& parent) override;
+
+    // Virtual rows: how many there are, keeping the scroll place and the selection.
+    void SetVirtualCount(int count);
+    // Virtual rows: a cell's text, asked as the row is drawn.
+    std::function<std::string(int row, int column)> CellText;
+    std::vector<int> SelectedRows() const;
+    void EnsureVisible(int row);
+    // Whether the last row shows in full.
+    bool LastRowVisible() const;
+    // A right click or the menu key, at a screen point.
+    std::function<void(POINT screen)> ContextMenu;
 
     // Replaces every row; each gives one text per column.
     void SetRows(const std::vector<std::vector<std::string>>& rows);
@@ -32,9 +46,12 @@ class ListView : public Control {
 
   private:
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+    POINT MenuPoint(LPARAM lParam) const;
     void FitLastColumn();
 
     std::vector<Column> columns_;
+    Rows rows_;
 };
 
 } // namespace tk

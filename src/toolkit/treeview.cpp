@@ -29,7 +29,7 @@ bool TreeView::SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_CONTEXTMENU:
         if (ContextMenu) {
             SelectForContextMenu(lParam);
-            ContextMenu(ContextMenuPoint(lParam));
+            ContextMenu(MenuPoint(lParam));
             return true;
         }
         return false;
@@ -51,19 +51,11 @@ void TreeView::SelectForContextMenu(LPARAM lParam) {
     }
 }
 
-POINT TreeView::ContextMenuPoint(LPARAM lParam) const {
-    if (lParam != -1) {
-        return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    }
-    // From the keyboard: beside the selected node, or at the tree's corner.
+POINT TreeView::MenuPoint(LPARAM lParam) const {
     RECT place{};
     HTREEITEM selected = TreeView_GetSelection(hWnd());
-    if (!selected || !TreeView_GetItemRect(hWnd(), selected, &place, TRUE)) {
-        place = {};
-    }
-    POINT point{place.left, place.bottom};
-    ClientToScreen(hWnd(), &point);
-    return point;
+    const bool shown = selected && TreeView_GetItemRect(hWnd(), selected, &place, TRUE);
+    return ContextMenuPoint(lParam, shown ? &place : nullptr);
 }
 
 void TreeView::SetImageList(const ImageList& images) {

@@ -116,7 +116,7 @@ class TreeView : public Control {
     // A right click on a node other than the selected one selects it first, as the user's
     // choice.
     void SelectForContextMenu(LPARAM lParam);
-    POINT ContextMenuPoint(LPARAM lParam) const;
+    POINT MenuPoint(LPARAM lParam) const;
     bool SubclassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     bool selectedByThisClick_ = false;

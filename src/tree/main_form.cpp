@@ -49,7 +49,7 @@ bool IsLoadedForm(const tk::Form* form) {
 
 } // namespace
 
-const std::array<Main::Command, 19> Main::kCommands{{
+const std::array<Main::Command, 20> Main::kCommands{{
     {&Main::mnuFile, &Main::mnuSaveTree, &Main::mnuSaveTree_Click, MainCommand::None},
     {&Main::mnuFile, &Main::dash0, nullptr, MainCommand::None},
     {&Main::mnuFile, &Main::mnuExit, &Main::mnuExit_Click, MainCommand::None},
@@ -63,6 +63,7 @@ const std::array<Main::Command, 19> Main::kCommands{{
     {&Main::mnuView, &Main::mnuUpdate, &Main::mnuUpdate_Click, MainCommand::Update},
     {&Main::mnuView, &Main::dash5, nullptr, MainCommand::None},
     {&Main::mnuView, &Main::mnuProcesses, &Main::mnuProcesses_Click, MainCommand::None},
+    {&Main::mnuView, &Main::mnuMessages, &Main::mnuMessages_Click, MainCommand::None},
     {&Main::mnuOptions, &Main::mnuSearch, &Main::mnuSearch_Click, MainCommand::Search},
     {&Main::mnuOptions, &Main::dash3, nullptr, MainCommand::None},
     {&Main::mnuOptions, &Main::mnuActivate, &Main::mnuActivate_Click, MainCommand::Activate},
@@ -200,14 +201,8 @@ void Main::Form_Resize() {
 }
 
 void Main::mnuSaveTree_Click() {
-    tk::SaveFileRequest request{.fileName = kTreeFormats[0].DefaultFileName(),
-                                .filters = {},
-                                .defaultExtension = std::string(kTreeFormats[0].extension)};
-    for (const TreeFormat& format : kTreeFormats) {
-        const std::string pattern = "*." + std::string(format.extension);
-        request.filters.push_back({std::string(format.name) + " (" + pattern + ")", pattern});
-    }
-    const auto choice = tk::AskSaveFile(hWnd(), request);
+    const auto choice = tk::AskSaveFile(
+        hWnd(), tk::RequestForFormats(kTreeFormats[0].DefaultFileName(), kTreeFormats));
     if (!choice || choice->filter < 0 ||
         static_cast<std::size_t>(choice->filter) >= kTreeFormats.size()) {
         return;
@@ -255,11 +250,34 @@ void Main::mnuProcesses_Click() {
     }
 }
 
+void Main::mnuMessages_Click() {
+    if (const auto window = SelectedWindow()) {
+        LogMessages(mAPI::HandleToInt(*window));
+    }
+}
+
+void Main::LogMessages(std::int32_t handle) {
+    if (forms_.messages) {
+        forms_.messages->LogWindow(handle, *this);
+    }
+}
+
 void Main::tvTree_ContextMenu(POINT screen) {
     const auto window = SelectedWindow();
-    if (window && forms_.processes &&
-        tk::ChooseFromMenu(hWnd(), screen, {"Show in &processes"}) == 1) {
-        forms_.processes->ShowWindowOf(mAPI::HandleToInt(*window), *this);
+    if (!window) {
+        return;
+    }
+    switch (tk::ChooseFromMenu(hWnd(), screen, {"Show in &processes", "Log &messages"})) {
+    case 1:
+        if (forms_.processes) {
+            forms_.processes->ShowWindowOf(mAPI::HandleToInt(*window), *this);
+        }
+        break;
+    case 2:
+        LogMessages(mAPI::HandleToInt(*window));
+        break;
+    default:
+        break;
     }
 }
 

@@ -39,6 +39,7 @@ struct MainForms {
     CurrentWindowForm* resources = nullptr;
     tk::Form* search = nullptr;
     ProcessesView* processes = nullptr;
+    MessageLogView* messages = nullptr;
 };
 
 class Main : public tk::Form, public WindowTreeHost {
@@ -55,6 +56,7 @@ class Main : public tk::Form, public WindowTreeHost {
     void PlaceCentred(tk::Form& form) const override;
     void PlaceBesideSelection(tk::Form& form) const override;
     std::vector<const tk::Form*> OpenForms() const override;
+    void LogMessages(std::int32_t handle) override;
 
     // The window's node; nullptr when the tree does not show it.
     HTREEITEM NodeOf(std::int32_t handle) const;
@@ -76,6 +78,7 @@ class Main : public tk::Form, public WindowTreeHost {
     tk::MenuItem mnuUpdate{"Update", {VK_F5}};
     tk::MenuItem dash5{"-"};
     tk::MenuItem mnuProcesses{"&Processes and threads", {'P', true}};
+    tk::MenuItem mnuMessages{"&Messages", {'M', true}};
     tk::MenuItem mnuOptions{"&Options"};
     tk::MenuItem mnuSearch{"Window Search"};
     tk::MenuItem dash3{"-"};
@@ -108,7 +111,7 @@ class Main : public tk::Form, public WindowTreeHost {
         void (Main::*run)();
         MainCommand button;
     };
-    static const std::array<Command, 19> kCommands;
+    static const std::array<Command, 20> kCommands;
 
     void Form_Load() override;
     void Form_Resize() override;
@@ -126,7 +129,8 @@ class Main : public tk::Form, public WindowTreeHost {
     void mnuFlash_Click();
     void mnuAbout_Click();
     void mnuProcesses_Click();
-    // The tree's context menu: "Show in processes" for the selected window.
+    void mnuMessages_Click();
+    // The tree's context menu for the selected window: "Show in processes", "Log messages".
     void tvTree_ContextMenu(POINT screen);
     void tbrCommands_ButtonClick(const std::string& key);
     void tvTree_NodeClick();

@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,13 +39,15 @@ class Log {
     // Takes records until the fixture's closing kDone has come; false after the timeout.
     bool WaitForDone(DWORD timeoutMs = 20'000) {
         const ULONGLONG end = GetTickCount64() + timeoutMs;
-        while (GetTickCount64() < end) {
+        for (;;) {
             if (TakeSome()) {
                 return true;
             }
+            if (GetTickCount64() >= end) {
+                return false;
+            }
             Sleep(20);
         }
-        return false;
     }
 
     std::vector<const LoggedMessage*> Messages() const {
@@ -79,29 +84,12 @@ struct Expected {
     std::string result;  // returned records
 };
 
-std::string Describe(const LoggedMessage& message) {
-    return vantry::MessageLine(message);
-}
-
-class MessageLogTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        fixture_ =
-            std::make_unique<testwin::Process>(testwin::BuildFolder() + "\\message_fixture.exe");
-        window_ = fixture_->WaitForWindow("VantryMessages", false);
-        ASSERT_NE(window_, nullptr);
-    }
-
-    std::unique_ptr<testwin::Process> fixture_;
-    HWND window_ = nullptr;
-};
-
-TEST_F(MessageLogTest, LogsTheScriptedSequenceInOrderWithDecodingAndResults) {
-    Log log(window_);
-    ASSERT_TRUE(log.Started()) << log.Problem();
-    PostMessageW(window_, kScript, 0, 0);
+// The fixture's scripted sequence, asked for and then read from the log: exactly these
+// records, in this order.
+void ExpectScriptedSequence(Log& log, HWND window) {
+    PostMessageW(window, kScript, 0, 0);
     ASSERT_TRUE(log.WaitForDone());
-    const std::string button = mAPI::HexStr8(mAPI::HandleToInt(GetDlgItem(window_, 1001)));
+    const std::string button = mAPI::HexStr8(mAPI::HandleToInt(GetDlgItem(window, 1001)));
     const std::vector<Expected> expected = {
         {Kind::Posted, "WM_APP+1", 0, "", ""},
         {Kind::Sent, "WM_SETTEXT", 0, "\"Grüße\"", ""},
@@ -132,17 +120,17 @@ TEST_F(MessageLogTest, LogsTheScriptedSequenceInOrderWithDecodingAndResults) {
     const auto messages = log.Messages();
     std::string all;
     for (const LoggedMessage* message : messages) {
-        all += Describe(*message) + "\n";
+        all += vantry::MessageLine(*message) + "\n";
     }
     ASSERT_EQ(messages.size(), expected.size()) << all;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const LoggedMessage& got = *messages[i];
-        SCOPED_TRACE("record " + std::to_string(i) + ": " + Describe(got));
+        SCOPED_TRACE("record " + std::to_string(i) + ": " + vantry::MessageLine(got));
         EXPECT_EQ(got.kind, expected[i].kind);
         EXPECT_EQ(*got.name, expected[i].name);
         EXPECT_EQ(got.depth, expected[i].depth);
         EXPECT_EQ(got.decoded.substr(0, expected[i].decoded.size()), expected[i].decoded);
-        EXPECT_EQ(got.window, static_cast<std::uint32_t>(reinterpret_cast<ULONG_PTR>(window_)));
+        EXPECT_EQ(got.window, static_cast<std::uint32_t>(mAPI::HandleToInt(window)));
         if (got.kind == Kind::Returned) {
             EXPECT_EQ(vantry::ParamText(got.result), expected[i].result);
         }
@@ -150,4 +138,183 @@ TEST_F(MessageLogTest, LogsTheScriptedSequenceInOrderWithDecodingAndResults) {
     EXPECT_EQ(log.Session().Dropped(), 0u);
 }
 
+class MessageLogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fixture_ =
+            std::make_unique<testwin::Process>(testwin::BuildFolder() + "\\message_fixture.exe");
+        window_ = fixture_->WaitForWindow("VantryMessages", false);
+        ASSERT_NE(window_, nullptr);
+    }
+
+    // The event the fixture sets when it is done with something (see message_fixture.cpp).
+    HANDLE FixtureEvent(const wchar_t* suffix) const {
+        wchar_t name[80];
+        wsprintfW(name, L"Local\\VantryMessageFixture.%lu.%s", fixture_->Id(), suffix);
+        return CreateEventW(nullptr, TRUE, FALSE, name);
+    }
+
+    std::unique_ptr<testwin::Process> fixture_;
+    HWND window_ = nullptr;
+};
+
 } // namespace
+
+TEST_F(MessageLogTest, LogsTheScriptedSequenceInOrderWithDecodingAndResults) {
+    Log log(window_);
+    ASSERT_TRUE(log.Started()) << log.Problem();
+    ExpectScriptedSequence(log, window_);
+}
+
+TEST(MessageLogOtherProcessor, LogsAProgramOfTheOtherProcessorThroughTheHelper) {
+    const testwin::OtherProcessorFixture other("message_fixture", "VantryMessages", false);
+    if (!other.WhyNot().empty()) {
+        GTEST_SKIP() << other.WhyNot();
+    }
+    ASSERT_NE(other.Window(), nullptr);
+    Log log(other.Window());
+    ASSERT_TRUE(log.Started()) << log.Problem();
+    ExpectScriptedSequence(log, other.Window());
+}
+
+TEST_F(MessageLogTest, ABurstIsLoggedOrCountedDroppedToTheLastMessage) {
+    HANDLE done = FixtureEvent(L"Done");
+    Log log(window_);
+    ASSERT_TRUE(log.Started()) << log.Problem();
+    constexpr WPARAM kMessages = 100'000;
+    PostMessageW(window_, kBurst, kMessages, 0);
+    // Taken as they come, as the form takes them.
+    while (WaitForSingleObject(done, 50) == WAIT_TIMEOUT) {
+        log.WaitForDone(0);
+    }
+    CloseHandle(done);
+    log.WaitForDone(5000);
+    log.Session().Stop();
+    log.WaitForDone(0);
+    // Each sent message is logged twice, sent and returned, between the two posted ones.
+    EXPECT_EQ(log.Records().Logged() + log.Session().Dropped(), 2 * kMessages + 2)
+        << log.Records().Logged() << " logged, " << log.Session().Dropped() << " dropped";
+}
+
+TEST_F(MessageLogTest, AKilledLoggerLeavesTheTargetWorkingAndItsHookQuiet) {
+    testwin::Process logger(testwin::VantryPath(),
+                            "/log " + mAPI::HexStr8(mAPI::HandleToInt(window_)) + " /seconds 60");
+    // Its hook is in the target once the target has loaded the library.
+    const char* library = sizeof(void*) == 8 ? "vantryhook64.dll" : "vantryhook.dll";
+    bool hooked = false;
+    for (int wait = 0; wait < 200 && !hooked; ++wait) {
+        PostMessageW(window_, WM_NULL, 0, 0);
+        Sleep(50);
+        hooked = testwin::ProcessHasModule(fixture_->Id(), library);
+    }
+    ASSERT_TRUE(hooked);
+    Sleep(300);
+    logger.End();
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
+    // Once the dead session's heartbeat is old, the library lets go of its ring.
+    Sleep(vantry::ring::kHeartbeatTimeoutMs + 500);
+    EXPECT_NE(SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
+    wchar_t name[64];
+    wsprintfW(name, vantry::ring::kRingNameFormat, GetWindowThreadProcessId(window_, nullptr));
+    HANDLE left = OpenFileMappingW(FILE_MAP_READ, FALSE, name);
+    EXPECT_EQ(left, nullptr);
+    if (left) {
+        CloseHandle(left);
+    }
+    // A new session gets each record once, though the killed one's hooks are still there.
+    Log log(window_);
+    ASSERT_TRUE(log.Started()) << log.Problem();
+    Sleep(700); // the library looks for a new ring at most twice a second
+    ExpectScriptedSequence(log, window_);
+}
+
+TEST_F(MessageLogTest, ANewSessionTakesOverTheRingOfAKilledOneAtOnce) {
+    {
+        testwin::Process logger(testwin::VantryPath(),
+                                "/log " + mAPI::HexStr8(mAPI::HandleToInt(window_)) +
+                                    " /seconds 60");
+        Sleep(1500);
+    }
+    Log log(window_);
+    ASSERT_TRUE(log.Started()) << log.Problem();
+    ExpectScriptedSequence(log, window_);
+}
+
+TEST_F(MessageLogTest, TheLogEndsWhenTheWatchedWindowIsDestroyed) {
+    Log log(window_);
+    ASSERT_TRUE(log.Started()) << log.Problem();
+    PostMessageW(window_, kDestroy, 0, 0);
+    for (int wait = 0; wait < 200 && !log.Session().WindowGone(); ++wait) {
+        Sleep(50);
+    }
+    ASSERT_TRUE(log.Session().WindowGone());
+    log.Session().Stop();
+    log.WaitForDone(0);
+    std::vector<std::string> names;
+    for (const LoggedMessage* message : log.Messages()) {
+        names.push_back(*message->name);
+    }
+    EXPECT_NE(std::find(names.begin(), names.end(), "WM_DESTROY"), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), "WM_NCDESTROY"), names.end());
+}
+
+TEST_F(MessageLogTest, AHungTargetHoldsNothingUp) {
+    HANDLE awake = FixtureEvent(L"Awake");
+    PostMessageW(window_, kHang, 0, 5000);
+    Sleep(200);
+    {
+        Log log(window_);
+        ASSERT_TRUE(log.Started()) << log.Problem();
+        log.WaitForDone(300);
+        log.Session().SetPaused(true);
+    } // unhooked and ended
+    // All of it happened while the target still hung.
+    EXPECT_EQ(WaitForSingleObject(awake, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(WaitForSingleObject(awake, 10'000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(awake);
+}
+
+TEST_F(MessageLogTest, TheCommandLineLogsToAFileWithItsExitCodes) {
+    const std::string handle = mAPI::HexStr8(mAPI::HandleToInt(window_));
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    const std::string out = std::string(folder) + "vantry-log-test.json";
+    DeleteFileA(out.c_str());
+    // The script runs while the command logs.
+    HANDLE poster = CreateThread(
+        nullptr, 0,
+        [](void* window) -> DWORD {
+            Sleep(1500);
+            PostMessageW(static_cast<HWND>(window), kScript, 0, 0);
+            return 0;
+        },
+        window_, 0, nullptr);
+    const testwin::ProgramRun run = testwin::RunProgram(
+        testwin::VantryPath(), "/log " + handle + " /seconds 4 /json /out \"" + out + "\"");
+    WaitForSingleObject(poster, INFINITE);
+    CloseHandle(poster);
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    const auto json = nlohmann::json::parse(testwin::ReadWholeFile(out), nullptr, false);
+    ASSERT_TRUE(json.is_object());
+    EXPECT_EQ(json["dropped"], 0);
+    std::vector<std::string> texts;
+    for (const auto& record : json["messages"]) {
+        EXPECT_EQ(record["window"], handle);
+        if (record["message"] == "WM_SETTEXT" && record["kind"] == "sent") {
+            texts.push_back(record["decoded"]);
+        }
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"\"Grüße\"", "\"Привет\"", "\"日本語\""}));
+    DeleteFileA(out.c_str());
+
+    EXPECT_EQ(testwin::RunProgram(testwin::VantryPath(), "/log " + handle + " /seconds 0").exitCode,
+              2u);
+    EXPECT_EQ(testwin::RunProgram(testwin::VantryPath(), "/log 0000ABCG").exitCode, 2u);
+    EXPECT_EQ(testwin::RunProgram(testwin::VantryPath(), "/log 00000000").exitCode, 3u);
+    const std::string unwritable = std::string(folder) + "no-such-folder\\x.txt";
+    EXPECT_EQ(testwin::RunProgram(testwin::VantryPath(),
+                                  "/log " + handle + " /seconds 1 /out \"" + unwritable + "\"")
+                  .exitCode,
+              1u);
+}
