@@ -184,41 +184,51 @@ template <typename T> const T* Structure(LPARAM pointer, Slot& slot) {
 }
 
 // Copies units of a text into out, up to capacity or the first zero (or count, when the length
-// is known); returns how many were copied and whether the text went on.
+// is known); returns how many were copied, and whether the text went on past them.
 template <typename Unit>
 std::size_t CopyText(const Unit* text, std::size_t count, Unit* out, std::size_t capacity,
                      bool& truncated) {
-    const std::size_t wanted = count < capacity ? count : capacity;
+    // One unit past the capacity tells whether the text goes on.
+    const std::size_t wanted = count <= capacity ? count : capacity + 1;
     const std::size_t readable = ReadableBytes(text, wanted * sizeof(Unit)) / sizeof(Unit);
     std::size_t copied = 0;
-    while (copied < readable && text[copied] != 0 && copied < count) {
+    while (copied < readable && copied < capacity && text[copied] != 0) {
         out[copied] = text[copied];
         ++copied;
     }
-    truncated = copied == capacity && copied < count && (copied == readable);
+    truncated = copied == capacity && copied < readable && text[copied] != 0;
     return copied;
 }
 
-// A text parameter: UTF-16 for a Unicode window, else its code page.
+// Under Wine a hook sees a text as its sender gave it; Windows gives a Unicode hook UTF-16.
+bool TextsComeAsSent() {
+    static const bool wine =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+// A text parameter, as UTF-16: an ANSI text is converted in this process's code page.
 void Text(HWND window, LPARAM pointer, std::size_t count, Slot& slot) {
     if (ReadableBytes(reinterpret_cast<const void*>(pointer), 1) == 0) {
         slot.data = static_cast<std::uint16_t>(Data::Unreadable);
         return;
     }
+    constexpr std::size_t kUnits = sizeof slot.bytes / 2;
+    auto* out = reinterpret_cast<wchar_t*>(slot.bytes);
     bool truncated = false;
-    std::size_t bytes = 0;
-    if (IsWindowUnicode(window)) {
-        auto* out = reinterpret_cast<wchar_t*>(slot.bytes);
-        bytes = 2 * CopyText(reinterpret_cast<const wchar_t*>(pointer), count, out,
-                             sizeof slot.bytes / 2, truncated);
-        slot.data = static_cast<std::uint16_t>(Data::Text16);
+    std::size_t units = 0;
+    if (TextsComeAsSent() && !IsWindowUnicode(window)) {
+        char bytes[kUnits];
+        const std::size_t length =
+            CopyText(reinterpret_cast<const char*>(pointer), count, bytes, kUnits, truncated);
+        units = length ? static_cast<std::size_t>(MultiByteToWideChar(
+                             CP_ACP, 0, bytes, static_cast<int>(length), out, kUnits))
+                       : 0;
     } else {
-        auto* out = reinterpret_cast<char*>(slot.bytes);
-        bytes = CopyText(reinterpret_cast<const char*>(pointer), count, out, sizeof slot.bytes,
-                         truncated);
-        slot.data = static_cast<std::uint16_t>(Data::Text8);
+        units = CopyText(reinterpret_cast<const wchar_t*>(pointer), count, out, kUnits, truncated);
     }
-    slot.dataSize = static_cast<std::uint16_t>(bytes);
+    slot.data = static_cast<std::uint16_t>(Data::Text);
+    slot.dataSize = static_cast<std::uint16_t>(2 * units);
     slot.truncated = truncated;
 }
 

@@ -376,7 +376,7 @@ std::string PointedText(const ring::RawRecord& record) {
     if (record.data == ring::Data::Unreadable) {
         return Unreadable();
     }
-    if (record.data != ring::Data::Text16 && record.data != ring::Data::Text8) {
+    if (record.data != ring::Data::Text) {
         return {};
     }
     return Quoted(RecordText(record), record.truncated);
@@ -665,13 +665,7 @@ std::string Sent(const ring::RawRecord& record, const DecodeContext& context) {
 } // namespace
 
 std::string RecordText(const ring::RawRecord& record) {
-    if (record.data == ring::Data::Text16) {
-        return Units16(record.bytes);
-    }
-    if (record.data == ring::Data::Text8) {
-        return std::string(record.bytes.begin(), record.bytes.end());
-    }
-    return {};
+    return record.data == ring::Data::Text ? Units16(record.bytes) : std::string();
 }
 
 std::string DecodeMessage(const ring::RawRecord& record, const DecodeContext& context) {

@@ -30,13 +30,12 @@ enum class Kind : std::uint16_t { Sent = 1, Posted = 2, Returned = 3 };
 enum class Data : std::uint16_t {
     None = 0,
     Unreadable = 1, // the pointer could not be read
-    Text16 = 2,     // UTF-16 units
-    Text8 = 3,      // bytes in the process's code page
-    WindowPos = 4,  // WindowPosData
-    Rect = 5,       // RectData
-    Create = 6,     // CreateData, then the name's and the class's UTF-16 units
-    Notify = 7,     // NotifyData
-    Styles = 8,     // StylesData
+    Text = 2,       // UTF-16 units
+    WindowPos = 3,  // WindowPosData
+    Rect = 4,       // RectData
+    Create = 5,     // CreateData, then the name's and the class's UTF-16 units
+    Notify = 6,     // NotifyData
+    Styles = 7,     // StylesData
 };
 
 // Which of the thread's windows the writer logs.

@@ -47,7 +47,7 @@ std::string Decode(const ring::RawRecord& record, ControlClass sender = ControlC
 }
 
 void PutText16(ring::RawRecord& record, std::u16string_view text) {
-    record.data = ring::Data::Text16;
+    record.data = ring::Data::Text;
     record.bytes.clear();
     for (char16_t unit : text) {
         record.bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
@@ -164,8 +164,9 @@ TEST(MessageDecode, ReadsWhatPointerParametersPointedAt) {
     text.data = ring::Data::Unreadable;
     EXPECT_EQ(Decode(text), "(unreadable)");
     ring::RawRecord got = Record(0x000D, 64, 0, ring::Kind::Returned);
-    got.data = ring::Data::Text8;
-    got.bytes = {'a', 'b'};
+    PutText16(got, u"ab");
+    EXPECT_EQ(Decode(got), "\"ab\"");
+    got.bytes.push_back('c'); // half a unit at the end is no character
     EXPECT_EQ(Decode(got), "\"ab\"");
 
     ring::RawRecord pos = Record(0x0046);
@@ -280,7 +281,7 @@ TEST(MessageRing, TheReaderTrustsNothingTheWriterLeft) {
     ring::EndWrite(ring.header);
     ring::Slot* big = ring::BeginWrite(ring.header);
     big->kind = static_cast<std::uint16_t>(ring::Kind::Sent);
-    big->data = static_cast<std::uint16_t>(ring::Data::Text16);
+    big->data = static_cast<std::uint16_t>(ring::Data::Text);
     big->dataSize = 60000;
     ring::EndWrite(ring.header);
     auto records = ring.Drain();

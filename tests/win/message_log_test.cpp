@@ -2,8 +2,13 @@
 // the rings, the reader, the names and the decoding, end to end.
 #include "core/mapi.h"
 #include "core/mapi_win.h"
+#include "main_fixture.h"
+#include "messages/messages_form.h"
 #include "model/message_session.h"
 #include "test_windows.h"
+#include "toolkit/app.h"
+#include "toolkit/file_dialog.h"
+#include "toolkit/loaded_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -138,13 +143,13 @@ void ExpectScriptedSequence(Log& log, HWND window) {
     EXPECT_EQ(log.Session().Dropped(), 0u);
 }
 
-class MessageLogTest : public ::testing::Test {
+// The message fixture's process and hidden window, for a test's life.
+class WithMessageFixture {
   protected:
-    void SetUp() override {
+    void StartFixture() {
         fixture_ =
             std::make_unique<testwin::Process>(testwin::BuildFolder() + "\\message_fixture.exe");
         window_ = fixture_->WaitForWindow("VantryMessages", false);
-        ASSERT_NE(window_, nullptr);
     }
 
     // The event the fixture sets when it is done with something (see message_fixture.cpp).
@@ -156,6 +161,56 @@ class MessageLogTest : public ::testing::Test {
 
     std::unique_ptr<testwin::Process> fixture_;
     HWND window_ = nullptr;
+};
+
+class MessageLogTest : public ::testing::Test, protected WithMessageFixture {
+  protected:
+    void SetUp() override {
+        StartFixture();
+        ASSERT_NE(window_, nullptr);
+    }
+};
+
+// The form as the user has it: opened from Main, driven through its menus.
+class MessagesFormTest : public MainTest, protected WithMessageFixture {
+  protected:
+    void SetUp() override {
+        StartFixture();
+        ASSERT_NE(window_, nullptr);
+        LoadMain();
+        form_ = std::make_unique<vantry::frmMessages>(*main_);
+        main_->SetForms({nullptr, nullptr, nullptr, nullptr, form_.get()});
+    }
+    void TearDown() override {
+        if (form_ && tk::IsFormLoaded(*form_)) {
+            form_->Unload();
+        }
+    }
+
+    void ChooseInForm(const tk::MenuItem& item) {
+        SendMessageA(form_->hWnd(), WM_COMMAND, item.Id(), 0);
+    }
+    // Lets the form's timer take records until the log holds count of them.
+    bool WaitForLogged(std::uint64_t count) {
+        for (int wait = 0; wait < 400; ++wait) {
+            tk::DoEvents();
+            if (form_->Log().Logged() >= count) {
+                return true;
+            }
+            Sleep(25);
+        }
+        return false;
+    }
+    int Rows() const { return form_->lvMessages.Count(); }
+    std::string Cell(int row, int column) const { return form_->lvMessages.Text(row, column); }
+    void SelectRows(std::initializer_list<int> rows) {
+        ListView_SetItemState(form_->lvMessages.hWnd(), -1, 0, LVIS_SELECTED);
+        for (int row : rows) {
+            ListView_SetItemState(form_->lvMessages.hWnd(), row, LVIS_SELECTED, LVIS_SELECTED);
+        }
+    }
+
+    std::unique_ptr<vantry::frmMessages> form_;
 };
 
 } // namespace
@@ -317,4 +372,108 @@ TEST_F(MessageLogTest, TheCommandLineLogsToAFileWithItsExitCodes) {
                                   "/log " + handle + " /seconds 1 /out \"" + unwritable + "\"")
                   .exitCode,
               1u);
+}
+
+TEST_F(MessagesFormTest, TheViewMenuLogsTheSelectedWindow) {
+    HWND own = windows_.TopLevel("logged here", {40, 40, 300, 200});
+    Choose(main_->mnuUpdate);
+    ASSERT_TRUE(main_->SelectWindow(mAPI::HandleToInt(own)));
+    Choose(main_->mnuMessages);
+    ASSERT_TRUE(tk::IsFormLoaded(*form_));
+    const std::string handle = mAPI::HexStr8(mAPI::HandleToInt(own));
+    EXPECT_EQ(form_->Caption(), "Messages - " + handle);
+    EXPECT_EQ(form_->StatusText().substr(0, 17), "Logging " + handle + ".");
+    SetWindowTextA(own, "h\u00E9llo"); // an ANSI window, in the UTF-8 code page
+    bool found = false;
+    for (int wait = 0; wait < 200 && !found; ++wait) {
+        tk::DoEvents();
+        for (int row = 0; row < Rows() && !found; ++row) {
+            found = Cell(row, 4) == "WM_SETTEXT" && Cell(row, 3) == "sent" &&
+                    Cell(row, 7) == "\"h\u00E9llo\"" && Cell(row, 2) == handle;
+        }
+        Sleep(25);
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(MessagesFormTest, FiltersPausesCopiesSavesAndClears) {
+    form_->LogWindow(mAPI::HandleToInt(window_), *main_);
+    PostMessageW(window_, kScript, 0, 0);
+    ASSERT_TRUE(WaitForLogged(24)) << form_->StatusText();
+    ASSERT_EQ(Rows(), 24);
+    EXPECT_EQ(Cell(1, 4), "WM_SETTEXT");
+    EXPECT_EQ(Cell(1, 7), "\"Gr\u00FC\u00DFe\"");
+    EXPECT_EQ(Cell(8, 4), "  WM_APP+3"); // nested in WM_APP+2
+    EXPECT_EQ(Cell(10, 8), "00000007");
+    EXPECT_EQ(form_->StatusText(), "Logging " + mAPI::HexStr8(mAPI::HandleToInt(window_)) +
+                                       ".  Logged 24, shown 24, dropped 0.");
+
+    ChooseInForm(*form_->mnuGroups[static_cast<std::size_t>(vantry::MessageGroup::Mouse)]);
+    EXPECT_EQ(Rows(), 23);
+    SelectRows({1});
+    ChooseInForm(form_->mnuOnlyThis);
+    EXPECT_EQ(Rows(), 6);
+    ChooseInForm(form_->mnuShowAll);
+    EXPECT_EQ(Rows(), 24);
+    SelectRows({1});
+    ChooseInForm(form_->mnuHideThis);
+    EXPECT_EQ(Rows(), 18);
+    ChooseInForm(form_->mnuShowAll);
+
+    SelectRows({1, 2});
+    SetFocus(form_->lvMessages.hWnd());
+    {
+        testwin::HeldKeys ctrl({VK_CONTROL});
+        SendMessageA(form_->lvMessages.hWnd(), WM_KEYDOWN, 'C', 0);
+    }
+    const std::string copied = testwin::ClipboardText();
+    EXPECT_NE(copied.find("sent  WM_SETTEXT"), std::string::npos) << copied;
+    EXPECT_NE(copied.find("returned  WM_SETTEXT"), std::string::npos) << copied;
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 2);
+
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + "vantry-form-log.json";
+    const auto previous = tk::SetSaveFileHandler([&](HWND, const tk::SaveFileRequest& request) {
+        EXPECT_EQ(request.filters.size(), 3u);
+        return std::optional<tk::SaveFileChoice>(tk::SaveFileChoice{path, 2});
+    });
+    ChooseInForm(form_->mnuSaveAs);
+    tk::SetSaveFileHandler(previous);
+    const auto json = nlohmann::json::parse(testwin::ReadWholeFile(path), nullptr, false);
+    ASSERT_TRUE(json.is_object());
+    EXPECT_EQ(json["messages"].size(), 24u);
+    DeleteFileA(path.c_str());
+
+    // Paused, the hook writes nothing; resumed, it logs again.
+    ChooseInForm(form_->mnuPause);
+    EXPECT_EQ(form_->StatusText().substr(0, 7), "Paused:");
+    PostMessageW(window_, kScript, 0, 0);
+    for (int i = 0; i < 20; ++i) {
+        tk::DoEvents();
+        Sleep(25);
+    }
+    EXPECT_EQ(form_->Log().Logged(), 24u);
+    ChooseInForm(form_->mnuPause);
+    PostMessageW(window_, kScript, 0, 0);
+    ASSERT_TRUE(WaitForLogged(48));
+    ChooseInForm(form_->mnuClear);
+    EXPECT_EQ(Rows(), 0);
+}
+
+TEST_F(MessagesFormTest, SaysWhenTheWatchedWindowIsDestroyed) {
+    form_->LogWindow(mAPI::HandleToInt(window_), *main_);
+    PostMessageW(window_, kDestroy, 0, 0);
+    for (int wait = 0; wait < 200 && form_->StatusText().find("destroyed") == std::string::npos;
+         ++wait) {
+        tk::DoEvents();
+        Sleep(25);
+    }
+    EXPECT_EQ(form_->StatusText().substr(0, 26), "The window was destroyed. ");
+    // Its last messages are in the log.
+    bool destroyed = false;
+    for (int row = 0; row < Rows(); ++row) {
+        destroyed = destroyed || Cell(row, 4) == "WM_NCDESTROY";
+    }
+    EXPECT_TRUE(destroyed);
 }
