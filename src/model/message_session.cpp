@@ -18,33 +18,33 @@ constexpr std::size_t kMaxPending = 2'000'000;
 constexpr DWORD kHelperWaitMs = 10'000;
 constexpr DWORD kGatherMs = 15;
 
+struct ThreadSearch {
+    DWORD processId;
+    std::vector<DWORD>* threads;
+};
+
+BOOL CALLBACK AddChildThread(HWND child, LPARAM data) {
+    auto& search = *reinterpret_cast<ThreadSearch*>(data);
+    DWORD owner = 0;
+    const DWORD thread = GetWindowThreadProcessId(child, &owner);
+    if (owner == search.processId &&
+        std::find(search.threads->begin(), search.threads->end(), thread) ==
+            search.threads->end() &&
+        search.threads->size() < kMaxThreads) {
+        search.threads->push_back(thread);
+    }
+    return TRUE;
+}
+
 // The threads whose messages the scope covers: the window's, and for its children theirs too
 // (those of its own process, whose hooks one library holds).
 std::vector<DWORD> WatchedThreads(HWND window, ring::Scope scope) {
     DWORD processId = 0;
     std::vector<DWORD> threads{GetWindowThreadProcessId(window, &processId)};
-    if (scope != ring::Scope::WithChildren) {
-        return threads;
+    if (scope == ring::Scope::WithChildren) {
+        ThreadSearch search{processId, &threads};
+        EnumChildWindows(window, AddChildThread, reinterpret_cast<LPARAM>(&search));
     }
-    struct Search {
-        DWORD processId;
-        std::vector<DWORD>* threads;
-    } search{processId, &threads};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& found = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            const DWORD thread = GetWindowThreadProcessId(child, &owner);
-            if (owner == found.processId &&
-                std::find(found.threads->begin(), found.threads->end(), thread) ==
-                    found.threads->end() &&
-                found.threads->size() < kMaxThreads) {
-                found.threads->push_back(thread);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
     return threads;
 }
 

@@ -31,6 +31,12 @@ constexpr UINT kBurst = WM_APP + 6;
 constexpr UINT kDestroy = WM_APP + 8;
 constexpr UINT kDone = WM_APP + 9;
 
+DWORD WINAPI PostScriptLater(void* window) {
+    Sleep(1500);
+    PostMessageW(static_cast<HWND>(window), kScript, 0, 0);
+    return 0;
+}
+
 // A log taken the way the form and /log take it.
 class Log {
   public:
@@ -337,14 +343,7 @@ TEST_F(MessageLogTest, TheCommandLineLogsToAFileWithItsExitCodes) {
     const std::string out = std::string(folder) + "vantry-log-test.json";
     DeleteFileA(out.c_str());
     // The script runs while the command logs.
-    HANDLE poster = CreateThread(
-        nullptr, 0,
-        [](void* window) -> DWORD {
-            Sleep(1500);
-            PostMessageW(static_cast<HWND>(window), kScript, 0, 0);
-            return 0;
-        },
-        window_, 0, nullptr);
+    HANDLE poster = CreateThread(nullptr, 0, PostScriptLater, window_, 0, nullptr);
     const testwin::ProgramRun run = testwin::RunProgram(
         testwin::VantryPath(), "/log " + handle + " /seconds 4 /json /out \"" + out + "\"");
     WaitForSingleObject(poster, INFINITE);
