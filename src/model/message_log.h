@@ -18,17 +18,9 @@
 
 namespace vantry {
 
-struct LoggedMessage {
+struct LoggedMessage : ring::MessageFields {
     std::uint64_t number = 0; // from 1, in the order the messages came
     std::uint64_t micros = 0; // since the session began
-    std::uint64_t wParam = 0;
-    std::uint64_t lParam = 0;
-    std::uint64_t result = 0;
-    std::uint32_t window = 0;
-    std::uint32_t message = 0;
-    std::uint32_t thread = 0;
-    ring::Kind kind = ring::Kind::Sent;
-    std::uint16_t depth = 0;
     MessageGroup group = MessageGroup::Window;
     const std::string* name = nullptr; // held by the log
     std::string decoded;

@@ -41,15 +41,8 @@ LoggedMessage MessageRecords::Read(const ring::RawRecord& record, std::uint64_t 
     }
     const Identity& identity = IdentityOf(record.message, context.control, log);
     LoggedMessage message;
+    static_cast<ring::MessageFields&>(message) = record;
     message.micros = micros;
-    message.wParam = record.wParam;
-    message.lParam = record.lParam;
-    message.result = record.result;
-    message.window = record.window;
-    message.message = record.message;
-    message.thread = record.thread;
-    message.kind = record.kind;
-    message.depth = record.depth;
     message.group = identity.group;
     message.name = identity.name;
     message.decoded = DecodeMessage(record, context);

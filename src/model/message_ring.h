@@ -142,17 +142,21 @@ inline bool SessionGone(const Header& header, std::uint32_t nowMs) {
            nowMs - header.heartbeat.load(std::memory_order_relaxed) > kHeartbeatTimeoutMs;
 }
 
-// A record as the reader took it out of a slot, checked.
-struct RawRecord {
-    std::uint64_t time = 0;
+// What every record says of its message, from the ring to the log.
+struct MessageFields {
+    std::uint64_t time = 0; // performance counter ticks
     std::uint64_t wParam = 0;
     std::uint64_t lParam = 0;
-    std::uint64_t result = 0;
+    std::uint64_t result = 0; // returned records
     std::uint32_t window = 0;
     std::uint32_t message = 0;
     std::uint32_t thread = 0;
     Kind kind = Kind::Sent;
     std::uint16_t depth = 0;
+};
+
+// A record as the reader took it out of a slot, checked.
+struct RawRecord : MessageFields {
     Data data = Data::None;
     bool truncated = false;
     std::vector<std::uint8_t> bytes; // the data, at most kDataBytes

@@ -57,7 +57,8 @@ TEST_F(MainTest, TheMenusCarryTheirItemsMarksAndShortcuts) {
     const std::vector<std::vector<std::string>> expected{
         {"&File", "Save Tree &As...\tCtrl+S", "", "E&xit\tCtrl+Q"},
         {"&View", "Only visible windows", "", "Window Properties", "Show Resources", "",
-         "Every extension", "Update\tF5", "", "&Processes and threads\tCtrl+P"},
+         "Every extension", "Update\tF5", "", "&Processes and threads\tCtrl+P",
+         "&Messages\tCtrl+M"},
         {"&Options", "Window Search", "", "Activate Window", "&Flash window", "", "&Live update"},
         {"&Help", "&About Vantry..."},
     };

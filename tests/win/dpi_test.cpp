@@ -2,6 +2,7 @@
 // These run at 96 dots per inch with the other tests, and at 120, 144 and 192 in scale runs.
 #include "core/version.h"
 #include "main_fixture.h"
+#include "messages/messages_form.h"
 #include "model/tree_pictures.h"
 #include "processes/processes_form.h"
 #include "properties/properties_form.h"
@@ -270,4 +271,20 @@ TEST_F(Dpi, TheProcessesViewDraws) {
     EXPECT_EQ(LabelFaults(processes.hWnd()), std::vector<std::string>());
     EXPECT_EQ(ImageSize(processes.imlNodes.Handle()), tk::ScaledPixels(16));
     EXPECT_GT(processes.tvProcesses.Count(), 0u);
+}
+
+TEST_F(Dpi, TheMessagesFormDraws) {
+    vantry::frmMessages messages(*main_);
+    main_->SetForms({nullptr, nullptr, nullptr, nullptr, &messages});
+    HWND logged = windows_.TopLevel("logged at scale", {40, 40, 300, 200});
+    Choose(main_->mnuUpdate);
+    ASSERT_TRUE(main_->SelectWindow(mAPI::HandleToInt(logged)));
+    Choose(main_->mnuMessages);
+    for (int i = 0; i < 10 && messages.Log().ShownCount() == 0; ++i) {
+        testwin::Pump();
+        Sleep(50);
+    }
+    ExpectDrawn(messages.hWnd(), GetSysColor(COLOR_WINDOW), "messages");
+    EXPECT_EQ(LabelFaults(messages.hWnd()), std::vector<std::string>());
+    messages.Unload();
 }
