@@ -39,6 +39,9 @@ struct ThreadState {
 };
 
 ThreadState g_threads[kMaxThreads];
+// Under Wine a hook sees a text as its sender gave it; Windows gives a Unicode hook UTF-16.
+// Set once when the library loads, so that no hook call waits on a first-use guard.
+bool g_textsComeAsSent = false;
 
 void Close(ThreadState& state) {
     if (state.header) {
@@ -200,13 +203,6 @@ std::size_t CopyText(const Unit* text, std::size_t count, Unit* out, std::size_t
     return copied;
 }
 
-// Under Wine a hook sees a text as its sender gave it; Windows gives a Unicode hook UTF-16.
-bool TextsComeAsSent() {
-    static const bool wine =
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return wine;
-}
-
 // A text parameter, as UTF-16: an ANSI text is converted in this process's code page.
 void Text(HWND window, LPARAM pointer, std::size_t count, Slot& slot) {
     if (ReadableBytes(reinterpret_cast<const void*>(pointer), 1) == 0) {
@@ -217,7 +213,7 @@ void Text(HWND window, LPARAM pointer, std::size_t count, Slot& slot) {
     auto* out = reinterpret_cast<wchar_t*>(slot.bytes);
     bool truncated = false;
     std::size_t units = 0;
-    if (TextsComeAsSent() && !IsWindowUnicode(window)) {
+    if (g_textsComeAsSent && !IsWindowUnicode(window)) {
         char bytes[kUnits];
         const std::size_t length =
             CopyText(reinterpret_cast<const char*>(pointer), count, bytes, kUnits, truncated);
@@ -421,7 +417,10 @@ __declspec(dllexport) LRESULT CALLBACK VantryGetMessage(int code, WPARAM wParam,
 } // extern "C"
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_THREAD_DETACH) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_textsComeAsSent =
+            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    } else if (reason == DLL_THREAD_DETACH) {
         const DWORD thread = GetCurrentThreadId();
         for (ThreadState& slot : g_threads) {
             if (slot.thread.load(std::memory_order_acquire) == thread) {

@@ -9,9 +9,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <atomic>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <thread>
 
 using namespace vantry;
 
@@ -294,6 +296,38 @@ TEST(MessageRing, TheReaderTrustsNothingTheWriterLeft) {
     EXPECT_EQ(ring.dropped, 1'000'001u);
     EXPECT_TRUE(ring.Write(5));
     EXPECT_EQ(ring.Drain().size(), 1u);
+}
+
+TEST(MessageRing, AWriterAndAReaderAtOnceLoseNothingUncountedAndKeepTheOrder) {
+    TestRing ring;
+    constexpr std::uint32_t kWritten = 200'000;
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        for (std::uint32_t i = 0; i < kWritten; ++i) {
+            if (ring::Slot* slot = ring::BeginWrite(ring.header)) {
+                slot->message = i;
+                slot->kind = static_cast<std::uint16_t>(ring::Kind::Sent);
+                slot->data = 0;
+                slot->dataSize = 0;
+                ring::EndWrite(ring.header);
+            }
+        }
+        done = true;
+    });
+    std::uint64_t read = 0;
+    std::uint32_t last = 0;
+    bool ordered = true;
+    for (bool finished = false; !finished;) {
+        finished = done.load();
+        for (const ring::RawRecord& record : ring.Drain()) {
+            ordered = ordered && (read == 0 || record.message > last);
+            last = record.message;
+            ++read;
+        }
+    }
+    writer.join();
+    EXPECT_TRUE(ordered);
+    EXPECT_EQ(read + ring.dropped, kWritten);
 }
 
 TEST(MessageRing, TheWriterGoesQuietWhenTheSessionEndsOrItsReaderFallsSilent) {

@@ -124,6 +124,8 @@ void ExpectScriptedSequence(Log& log, HWND window) {
         {Kind::Returned, "WM_GETTEXT", 0, "\"日本語\"", "00000003"},
         {Kind::Sent, "VantryFixturePing", 0, "", ""},
         {Kind::Returned, "VantryFixturePing", 0, "", "00000000"},
+        {Kind::Sent, "WM_NOTIFY", 0, "id=1001 (unreadable)", ""},
+        {Kind::Returned, "WM_NOTIFY", 0, "", "00000000"},
         {Kind::Posted, "WM_KEYDOWN", 0, "VK_RETURN repeat=1 scan=0x1C", ""},
         {Kind::Posted, "WM_CHAR", 0, "'a' (0x61) repeat=1 scan=0x1E", ""},
         {Kind::Posted, "WM_LBUTTONDOWN", 0, "x=10 y=20 MK_LBUTTON", ""},
@@ -400,25 +402,25 @@ TEST_F(MessagesFormTest, TheViewMenuLogsTheSelectedWindow) {
 TEST_F(MessagesFormTest, FiltersPausesCopiesSavesAndClears) {
     form_->LogWindow(mAPI::HandleToInt(window_), *main_);
     PostMessageW(window_, kScript, 0, 0);
-    ASSERT_TRUE(WaitForLogged(26)) << form_->StatusText();
-    ASSERT_EQ(Rows(), 26);
+    ASSERT_TRUE(WaitForLogged(28)) << form_->StatusText();
+    ASSERT_EQ(Rows(), 28);
     EXPECT_EQ(Cell(1, 4), "WM_SETTEXT");
     EXPECT_EQ(Cell(1, 7), "\"Gr\u00FC\u00DFe\"");
     EXPECT_EQ(Cell(8, 4), "  WM_APP+3"); // nested in WM_APP+2
     EXPECT_EQ(Cell(10, 8), "00000007");
     EXPECT_EQ(form_->StatusText(), "Logging " + mAPI::HexStr8(mAPI::HandleToInt(window_)) +
-                                       ".  Logged 26, shown 26, dropped 0.");
+                                       ".  Logged 28, shown 28, dropped 0.");
 
     ChooseInForm(*form_->mnuGroups[static_cast<std::size_t>(vantry::MessageGroup::Mouse)]);
-    EXPECT_EQ(Rows(), 25);
+    EXPECT_EQ(Rows(), 27);
     SelectRows({1});
     ChooseInForm(form_->mnuOnlyThis);
     EXPECT_EQ(Rows(), 6);
     ChooseInForm(form_->mnuShowAll);
-    EXPECT_EQ(Rows(), 26);
+    EXPECT_EQ(Rows(), 28);
     SelectRows({1});
     ChooseInForm(form_->mnuHideThis);
-    EXPECT_EQ(Rows(), 20);
+    EXPECT_EQ(Rows(), 22);
     ChooseInForm(form_->mnuShowAll);
 
     SelectRows({1, 2});
@@ -443,7 +445,7 @@ TEST_F(MessagesFormTest, FiltersPausesCopiesSavesAndClears) {
     tk::SetSaveFileHandler(previous);
     const auto json = nlohmann::json::parse(testwin::ReadWholeFile(path), nullptr, false);
     ASSERT_TRUE(json.is_object());
-    EXPECT_EQ(json["messages"].size(), 26u);
+    EXPECT_EQ(json["messages"].size(), 28u);
     DeleteFileA(path.c_str());
 
     // Paused, the hook writes nothing; resumed, it logs again.
@@ -454,10 +456,10 @@ TEST_F(MessagesFormTest, FiltersPausesCopiesSavesAndClears) {
         tk::DoEvents();
         Sleep(25);
     }
-    EXPECT_EQ(form_->Log().Logged(), 26u);
+    EXPECT_EQ(form_->Log().Logged(), 28u);
     ChooseInForm(form_->mnuPause);
     PostMessageW(window_, kScript, 0, 0);
-    ASSERT_TRUE(WaitForLogged(52));
+    ASSERT_TRUE(WaitForLogged(56));
     ChooseInForm(form_->mnuClear);
     EXPECT_EQ(Rows(), 0);
 }
