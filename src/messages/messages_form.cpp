@@ -9,6 +9,7 @@
 #include "toolkit/file_dialog.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace vantry {
 
@@ -38,6 +39,11 @@ std::vector<tk::ListView::Column> Columns() {
     }
     return columns;
 }
+
+// The most a pass of the message loop gives to naming and decoding records; what is left
+// waits for the next pass.
+constexpr auto kReadBudget = std::chrono::milliseconds(30);
+constexpr UINT kReadMore = WM_APP + 1;
 
 std::string Count(std::uint64_t count) {
     return mAPI::FormatCount(static_cast<std::int64_t>(count));
@@ -131,34 +137,56 @@ void frmMessages::EndSession() {
         return;
     }
     session_->Stop();
-    TakeRecords();
+    TakeRecords(Pace::All);
     dropped_ += session_->Dropped();
     session_.reset();
 }
 
-void frmMessages::TakeRecords() {
+void frmMessages::TakeRecords(Pace pace) {
     if (!session_) {
         return;
     }
+    auto taken = session_->Take();
+    backlog_.insert(backlog_.end(), std::make_move_iterator(taken.begin()),
+                    std::make_move_iterator(taken.end()));
     const bool follow = lvMessages.LastRowVisible();
-    const std::uint64_t firstShown = log_.ShownCount() ? log_.Shown(0).number : 0;
-    const auto records = session_->Take();
-    for (const ring::RawRecord& raw : records) {
+    const auto start = std::chrono::steady_clock::now();
+    std::size_t done = 0;
+    while (done < backlog_.size()) {
+        const ring::RawRecord& raw = backlog_[done++];
         log_.Add(records_.Read(raw, session_->MicrosOf(raw.time), log_));
+        if (pace == Pace::Budgeted && done % 256 == 0 &&
+            std::chrono::steady_clock::now() - start > kReadBudget) {
+            break;
+        }
     }
-    if (!records.empty()) {
+    backlog_.erase(backlog_.begin(), backlog_.begin() + static_cast<std::ptrdiff_t>(done));
+    if (!backlog_.empty()) {
+        // The rest after whatever else waits: the user's input first.
+        PostMessageA(hWnd(), kReadMore, 0, 0);
+    }
+    if (done > 0) {
+        // Drawn later, in a message of its own: the list view draws as it scrolls.
+        SendMessageA(lvMessages.hWnd(), WM_SETREDRAW, FALSE, 0);
         const int count = static_cast<int>(log_.ShownCount());
         lvMessages.SetVirtualCount(count);
-        // The oldest went: every row shows another record now.
-        if (count > 0 && log_.Shown(0).number != firstShown) {
-            InvalidateRect(lvMessages.hWnd(), nullptr, FALSE);
-        }
         if (follow && count > 0) {
             lvMessages.EnsureVisible(count - 1);
         }
+        SendMessageA(lvMessages.hWnd(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(lvMessages.hWnd(), nullptr, FALSE);
     }
     windowDestroyed_ = windowDestroyed_ || session_->WindowGone();
     UpdateStatus();
+}
+
+bool frmMessages::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == kReadMore) {
+        TakeRecords();
+        result = 0;
+        return true;
+    }
+    return MessageLogView::OnMessage(message, wParam, lParam, result);
 }
 
 void frmMessages::tmrRead_Timer() {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -29,8 +30,10 @@ class frmMessages : public MessageLogView {
     const MessageLog& Log() const { return log_; }
     // What the status bar says.
     std::string StatusText() const;
-    // Takes what the session read: the timer does this ten times a second.
-    void TakeRecords();
+    // Takes what the session read (the timer does this ten times a second), naming and
+    // decoding as many as a moment allows, or all.
+    enum class Pace : std::uint8_t { Budgeted, All };
+    void TakeRecords(Pace pace = Pace::Budgeted);
 
     tk::MenuBar menuBar;
     tk::MenuItem mnuLog{"&Log"};
@@ -59,6 +62,7 @@ class frmMessages : public MessageLogView {
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Unload() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // Logs window_ in scope_ from now on, ending the session before; the log goes on.
     void StartSession();
@@ -84,6 +88,7 @@ class frmMessages : public MessageLogView {
     std::int32_t window_ = 0;
     ring::Scope scope_ = ring::Scope::Window;
     std::unique_ptr<MessageSession> session_;
+    std::deque<ring::RawRecord> backlog_; // taken from the session, not yet in the log
     MessageLog log_;
     SystemMessageNamer namer_;
     MessageRecords records_{namer_};
