@@ -19,23 +19,37 @@ namespace {
 
 constexpr int kTopLevel = 1000;
 constexpr int kChildrenEach = 4;
-constexpr int kRuns = 5;
+constexpr int kRuns = 21;
 
 struct Subject {
     std::string text;
     DWORD processId = 0;
 };
 
-// A bare tree view of the common controls, for the floor of a keystroke that changes nodes.
+// A bare tree view of the common controls, for the floor of a keystroke that changes nodes: shown
+// on the screen as the program's tree is (a hidden tree view skips the layout a shown one does
+// when it may draw again), with the tree's own styles, an image list of its size, nodes with
+// what the tree's nodes carry (text, picture, state, value), and changed the cheapest way known
+// (out of drawing, visible style off, one repaint after), without the program's bookkeeping.
 class BareTree {
   public:
     BareTree() {
-        frame_ = CreateWindowExA(0, "STATIC", "bare", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-        tree_ = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE | TVS_HASLINES, 0, 0,
-                                400, 300, frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
+        frame_ = CreateWindowExA(0, "STATIC", "bare", WS_POPUP | WS_VISIBLE, 600, 400, 400, 300,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        tree_ =
+            CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+                            WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS |
+                                TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                            0, 0, 400, 300, frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
+        const int size = tk::ScaledPixels(16);
+        images_ = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 2);
+        ImageList_AddIcon(images_, LoadIconA(nullptr, IDI_APPLICATION));
+        TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
     }
-    ~BareTree() { DestroyWindow(frame_); }
+    ~BareTree() {
+        DestroyWindow(frame_);
+        ImageList_Destroy(images_);
+    }
     // A flat tree of count nodes.
     void Fill(std::size_t count) {
         TreeView_DeleteAllItems(tree_);
@@ -44,9 +58,10 @@ class BareTree {
             nodes_.push_back(Insert(TVI_LAST));
         }
     }
-    // Deletes removed nodes and inserts added ones among the rest, with redrawing off.
+    // Deletes removed nodes and inserts added ones among the rest, with drawing off.
     void Change(std::size_t removed, std::size_t added) {
         SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
+        DefWindowProcA(tree_, WM_SETREDRAW, FALSE, 0);
         for (std::size_t i = 0; i < removed && !nodes_.empty(); ++i) {
             TreeView_DeleteItem(tree_, nodes_.back());
             nodes_.pop_back();
@@ -55,6 +70,9 @@ class BareTree {
             Insert(nodes_.empty() ? TVI_FIRST : nodes_[i % nodes_.size()]);
         }
         SendMessageA(tree_, WM_SETREDRAW, TRUE, 0);
+        DefWindowProcA(tree_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(tree_, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 
   private:
@@ -62,13 +80,17 @@ class BareTree {
         TVINSERTSTRUCTA insert{};
         insert.hParent = TVI_ROOT;
         insert.hInsertAfter = after;
-        insert.item.mask = TVIF_TEXT;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
+        insert.item.state = TVIS_BOLD | TVIS_EXPANDED;
+        insert.item.stateMask = TVIS_BOLD | TVIS_EXPANDED;
         insert.item.pszText = const_cast<char*>("0001002A \"filter window 42\" VantryTest");
+        insert.item.lParam = static_cast<LPARAM>(nodes_.size());
         return TreeView_InsertItem(tree_, &insert);
     }
 
     HWND frame_;
     HWND tree_;
+    HIMAGELIST images_;
     std::vector<HTREEITEM> nodes_;
 };
 
