@@ -63,8 +63,7 @@ class Fixture {
 class NoopHooks {
   public:
     explicit NoopHooks(DWORD thread) {
-        const std::wstring path = vantry::hooks::ProgramFolder() + L"noop_hook.dll";
-        library_ = LoadLibraryW(path.c_str());
+        library_ = LoadLibraryW(vantry::hooks::PathBeside("noop_hook.dll").c_str());
         auto proc = reinterpret_cast<HOOKPROC>(
             reinterpret_cast<void*>(GetProcAddress(library_, "NoopHook")));
         for (int kind : {WH_CALLWNDPROC, WH_CALLWNDPROCRET, WH_GETMESSAGE}) {

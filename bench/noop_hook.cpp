@@ -3,7 +3,11 @@
 
 extern "C" {
 
-__declspec(dllexport) LRESULT CALLBACK NoopHook(int code, WPARAM wParam, LPARAM lParam) {
+#if defined(__GNUC__)
+__attribute__((dllexport))
+#endif
+LRESULT CALLBACK
+NoopHook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

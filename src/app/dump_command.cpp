@@ -101,13 +101,9 @@ int Log(const CommandLine& line) {
     for (const ring::RawRecord& raw : session->Take()) {
         log.Add(records.Read(raw, session->MicrosOf(raw.time), log));
     }
-    std::vector<const LoggedMessage*> shown;
-    for (std::size_t i = 0; i < log.ShownCount(); ++i) {
-        shown.push_back(&log.Shown(i));
-    }
     const LogFormat& format = line.format->switchName == "json" ? kLogFormats[2] : kLogFormats[0];
     const std::string text =
-        format.write(shown, LogSummary{session->Dropped(), session->WindowGone()});
+        format.write(log.ShownMessages(), LogSummary{session->Dropped(), session->WindowGone()});
     return Write(line, text, "vantry-log." + std::string(format.extension));
 }
 

@@ -113,6 +113,10 @@ std::string FormatCount(std::int64_t count) {
     return text;
 }
 
+std::string GroupedCount(std::uint64_t count) {
+    return FormatCount(static_cast<std::int64_t>(count));
+}
+
 std::string FormatByteCount(std::int64_t bytes) {
     return FormatCount(bytes) + " Bytes";
 }

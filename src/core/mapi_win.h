@@ -48,6 +48,8 @@ std::string ReadClassName(HWND window);
 
 // A whole number with the locale's digit grouping.
 std::string FormatCount(std::int64_t count);
+// The same for a count of things, which is never negative.
+std::string GroupedCount(std::uint64_t count);
 // FormatCount of a byte count, then " Bytes".
 std::string FormatByteCount(std::int64_t bytes);
 

@@ -11,6 +11,14 @@
 #include <atomic>
 #include <cstring>
 
+// GCC exports the procedures by attribute (with --kill-at for their plain names); MSVC by the
+// module definition file.
+#if defined(__GNUC__)
+#define VANTRY_HOOK_EXPORT __attribute__((dllexport))
+#else
+#define VANTRY_HOOK_EXPORT
+#endif
+
 namespace {
 
 using vantry::ring::Data;
@@ -26,8 +34,7 @@ constexpr int kChildCacheSize = 16;
 
 struct ThreadState {
     std::atomic<DWORD> thread; // 0 while the slot is free
-    Header* header;
-    HANDLE mapping;
+    Header* header;            // the ring's view, which keeps the ring alive
     HANDLE wake;
     DWORD lastTry; // when the ring was last looked for
     bool triedOnce;
@@ -47,14 +54,10 @@ void Close(ThreadState& state) {
     if (state.header) {
         UnmapViewOfFile(state.header);
     }
-    if (state.mapping) {
-        CloseHandle(state.mapping);
-    }
     if (state.wake) {
         CloseHandle(state.wake);
     }
     state.header = nullptr;
-    state.mapping = nullptr;
     state.wake = nullptr;
     state.depth = 0;
     std::memset(state.cachedWindow, 0, sizeof state.cachedWindow);
@@ -65,12 +68,13 @@ void Open(ThreadState& state, DWORD thread) {
     state.triedOnce = true;
     wchar_t name[64];
     wsprintfW(name, vantry::ring::kRingNameFormat, thread);
-    state.mapping = OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, name);
-    if (!state.mapping) {
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, name);
+    if (!mapping) {
         return;
     }
-    void* view = MapViewOfFile(state.mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0,
-                               vantry::ring::kMappingBytes);
+    void* view =
+        MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, vantry::ring::kMappingBytes);
+    CloseHandle(mapping);
     wsprintfW(name, vantry::ring::kWakeNameFormat, thread);
     state.wake = OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
     state.header = static_cast<Header*>(view);
@@ -176,7 +180,8 @@ std::size_t ReadableBytes(const void* address, std::size_t wanted) {
     return readable < wanted ? readable : wanted;
 }
 
-// Copies a fixed-size structure the pointer points at, or marks the record unreadable.
+// The structure the pointer points at when all of it can be read; else the record says the
+// pointer was unreadable.
 template <typename T> const T* Structure(LPARAM pointer, Slot& slot) {
     const auto* source = reinterpret_cast<const T*>(pointer);
     if (ReadableBytes(source, sizeof(T)) < sizeof(T)) {
@@ -278,7 +283,7 @@ void Create(LPARAM pointer, Slot& slot) {
 }
 
 // What the parameters of a sent message point at.
-void SentData(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Slot& slot) {
+void SentData(HWND window, UINT message, LPARAM lParam, Slot& slot) {
     switch (message) {
     case WM_SETTEXT:
         Text(window, lParam, static_cast<std::size_t>(-1), slot);
@@ -317,7 +322,6 @@ void SentData(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Slot& slo
         }
         break;
     default:
-        (void)wParam;
         break;
     }
 }
@@ -347,7 +351,7 @@ void Log(ThreadState& state, Kind kind, HWND window, UINT message, WPARAM wParam
     slot->dataSize = 0;
     slot->truncated = 0;
     if (kind == Kind::Sent) {
-        SentData(window, message, wParam, lParam, *slot);
+        SentData(window, message, lParam, *slot);
     } else if (kind == Kind::Returned && message == WM_GETTEXT && result > 0) {
         Text(window, lParam, static_cast<std::size_t>(result), *slot);
     }
@@ -379,7 +383,7 @@ template <typename LogOne> LRESULT Chain(int code, WPARAM wParam, LPARAM lParam,
 
 extern "C" {
 
-__declspec(dllexport) LRESULT CALLBACK VantryCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
+VANTRY_HOOK_EXPORT LRESULT CALLBACK VantryCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     return Chain(code, wParam, lParam, [lParam](ThreadState& state) {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (Watched(state, sent->hwnd)) {
@@ -389,8 +393,7 @@ __declspec(dllexport) LRESULT CALLBACK VantryCallWndProc(int code, WPARAM wParam
     });
 }
 
-__declspec(dllexport) LRESULT CALLBACK
-    VantryCallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
+VANTRY_HOOK_EXPORT LRESULT CALLBACK VantryCallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
     return Chain(code, wParam, lParam, [lParam](ThreadState& state) {
         const auto* returned = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
         if (Watched(state, returned->hwnd)) {
@@ -403,7 +406,7 @@ __declspec(dllexport) LRESULT CALLBACK
     });
 }
 
-__declspec(dllexport) LRESULT CALLBACK VantryGetMessage(int code, WPARAM wParam, LPARAM lParam) {
+VANTRY_HOOK_EXPORT LRESULT CALLBACK VantryGetMessage(int code, WPARAM wParam, LPARAM lParam) {
     return Chain(code, wParam, lParam, [wParam, lParam](ThreadState& state) {
         const auto* posted = reinterpret_cast<const MSG*>(lParam);
         // A message only looked at is not yet delivered; it comes again when it is removed.

@@ -45,10 +45,6 @@ std::vector<tk::ListView::Column> Columns() {
 constexpr auto kReadBudget = std::chrono::milliseconds(30);
 constexpr UINT kReadMore = WM_APP + 1;
 
-std::string Count(std::uint64_t count) {
-    return mAPI::FormatCount(static_cast<std::int64_t>(count));
-}
-
 } // namespace
 
 frmMessages::frmMessages(WindowTreeHost& host)
@@ -115,7 +111,7 @@ void frmMessages::LogWindow(std::int32_t handle, const tk::Form& owner) {
     window_ = handle;
     log_.Clear();
     dropped_ = 0;
-    lvMessages.SetVirtualCount(0);
+    lvMessages.SetVirtualRows(0);
     SetCaption("Messages - " + mAPI::HexStr8(handle));
     StartSession();
 }
@@ -166,15 +162,7 @@ void frmMessages::TakeRecords(Pace pace) {
         PostMessageA(hWnd(), kReadMore, 0, 0);
     }
     if (done > 0) {
-        // Drawn later, in a message of its own: the list view draws as it scrolls.
-        SendMessageA(lvMessages.hWnd(), WM_SETREDRAW, FALSE, 0);
-        const int count = static_cast<int>(log_.ShownCount());
-        lvMessages.SetVirtualCount(count);
-        if (follow && count > 0) {
-            lvMessages.EnsureVisible(count - 1);
-        }
-        SendMessageA(lvMessages.hWnd(), WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(lvMessages.hWnd(), nullptr, FALSE);
+        lvMessages.SetVirtualRows(static_cast<int>(log_.ShownCount()), follow);
     }
     windowDestroyed_ = windowDestroyed_ || session_->WindowGone();
     UpdateStatus();
@@ -219,17 +207,12 @@ void frmMessages::mnuPause_Click() {
 
 void frmMessages::mnuClear_Click() {
     log_.Clear();
-    lvMessages.SetVirtualCount(0);
+    lvMessages.SetVirtualRows(0);
     UpdateStatus();
 }
 
-std::vector<const LoggedMessage*> frmMessages::ShownMessages() const {
-    std::vector<const LoggedMessage*> shown;
-    shown.reserve(log_.ShownCount());
-    for (std::size_t i = 0; i < log_.ShownCount(); ++i) {
-        shown.push_back(&log_.Shown(i));
-    }
-    return shown;
+std::uint64_t frmMessages::Dropped() const {
+    return dropped_ + (session_ ? session_->Dropped() : 0);
 }
 
 void frmMessages::mnuSaveAs_Click() {
@@ -240,8 +223,9 @@ void frmMessages::mnuSaveAs_Click() {
         return;
     }
     const LogFormat& format = kLogFormats[choice->filter];
-    const LogSummary summary{dropped_ + (session_ ? session_->Dropped() : 0), windowDestroyed_};
-    if (const auto problem = WriteWholeFile(choice->path, format.write(ShownMessages(), summary))) {
+    const LogSummary summary{Dropped(), windowDestroyed_};
+    if (const auto problem =
+            WriteWholeFile(choice->path, format.write(log_.ShownMessages(), summary))) {
         tk::ShowMessageBox(hWnd(), *problem, VANTRY_TITLE, MB_OK | MB_ICONEXCLAMATION);
     }
 }
@@ -274,8 +258,7 @@ void frmMessages::ShowEveryMessage() {
 
 void frmMessages::ApplyFilter(MessageFilter filter) {
     log_.SetFilter(std::move(filter));
-    lvMessages.SetVirtualCount(static_cast<int>(log_.ShownCount()));
-    InvalidateRect(lvMessages.hWnd(), nullptr, FALSE);
+    lvMessages.SetVirtualRows(static_cast<int>(log_.ShownCount()));
     UpdateStatus();
 }
 
@@ -328,8 +311,9 @@ std::string frmMessages::StatusText() const {
     } else {
         state = (paused_ ? "Paused: " : "Logging ") + mAPI::HexStr8(window_) + ".";
     }
-    return state + "  Logged " + Count(log_.Logged()) + ", shown " + Count(log_.ShownCount()) +
-           ", dropped " + Count(dropped_ + (session_ ? session_->Dropped() : 0)) + ".";
+    return state + "  Logged " + mAPI::GroupedCount(log_.Logged()) + ", shown " +
+           mAPI::GroupedCount(log_.ShownCount()) + ", dropped " + mAPI::GroupedCount(Dropped()) +
+           ".";
 }
 
 void frmMessages::UpdateStatus() {

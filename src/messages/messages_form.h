@@ -81,7 +81,8 @@ class frmMessages : public MessageLogView {
     bool CopySelected(WORD key);
     void ShowContextMenu(POINT screen);
     std::string CellText(int row, int column) const;
-    std::vector<const LoggedMessage*> ShownMessages() const;
+    // By this session and those before it.
+    std::uint64_t Dropped() const;
     void UpdateStatus();
 
     WindowTreeHost& host_;

@@ -7,15 +7,15 @@
 
 namespace vantry::hooks {
 
-std::wstring HookLibraryName(int bits) {
-    return bits == 64 ? L"vantryhook64.dll" : L"vantryhook.dll";
+std::string HookLibraryName(int bits) {
+    return bits == 64 ? "vantryhook64.dll" : "vantryhook.dll";
 }
 
-std::wstring ProgramName(int bits) {
-    return bits == 64 ? L"vantry64.exe" : L"vantry.exe";
+std::string ProgramName(int bits) {
+    return bits == 64 ? "vantry64.exe" : "vantry.exe";
 }
 
-std::wstring ProgramFolder() {
+std::wstring PathBeside(const std::string& fileName) {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -26,23 +26,22 @@ std::wstring ProgramFolder() {
         }
         path.resize(path.size() * 2);
     }
-    return path.substr(0, path.find_last_of(L'\\') + 1);
+    // The names are ASCII: each character is its own UTF-16 unit.
+    return path.substr(0, path.find_last_of(L'\\') + 1) +
+           std::wstring(fileName.begin(), fileName.end());
 }
 
 HookSet::~HookSet() {
     Unhook();
 }
 
-bool HookSet::Hook(const std::wstring& folder, std::span<const DWORD> threads,
-                   std::string& problem) {
-    const int bits = sizeof(void*) == 8 ? 64 : 32;
-    const std::wstring path = folder + HookLibraryName(bits);
+bool HookSet::Hook(std::span<const DWORD> threads, std::string& problem) {
     // Only by full path: never a library of that name found along the search path.
-    library_ = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    library_ = LoadLibraryExW(PathBeside(HookLibraryName(kOwnBits)).c_str(), nullptr,
+                              LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!library_) {
-        problem = "The hook library " +
-                  std::string(bits == 64 ? "vantryhook64.dll" : "vantryhook.dll") +
-                  " is missing beside the program.";
+        problem =
+            "The hook library " + HookLibraryName(kOwnBits) + " is missing beside the program.";
         return false;
     }
     static constexpr struct {
@@ -100,7 +99,7 @@ int RunHookHelper(std::span<const std::string> threadTexts) {
     const mAPI::KernelHandle owner(OpenProcess(SYNCHRONIZE, FALSE, rings.front()->Owner()));
     HookSet hooks;
     std::string problem;
-    const bool hooked = owner && hooks.Hook(ProgramFolder(), threads, problem);
+    const bool hooked = owner && hooks.Hook(threads, problem);
     for (const auto& ring : rings) {
         ring->SetHookState(hooked ? ring::HookState::Hooked : ring::HookState::Failed);
     }

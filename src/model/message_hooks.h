@@ -11,14 +11,17 @@
 
 namespace vantry::hooks {
 
-// vantryhook.dll / vantryhook64.dll, and vantry.exe / vantry64.exe.
-std::wstring HookLibraryName(int bits);
-std::wstring ProgramName(int bits);
-// The folder the running program was started from, with a trailing backslash.
-std::wstring ProgramFolder();
+inline constexpr int kOwnBits = sizeof(void*) == 8 ? 64 : 32;
 
-// The three hooks on each thread, from the hook library of this processor in folder; unhooked
-// when it goes.
+// vantryhook.dll / vantryhook64.dll, and vantry.exe / vantry64.exe.
+std::string HookLibraryName(int bits);
+std::string ProgramName(int bits);
+// The full path of a file in the running program's folder, the only place these are loaded
+// or started from.
+std::wstring PathBeside(const std::string& fileName);
+
+// The three hooks on each thread, from the hook library of this processor beside the program;
+// unhooked when it goes.
 class HookSet {
   public:
     HookSet() = default;
@@ -27,7 +30,7 @@ class HookSet {
     HookSet& operator=(const HookSet&) = delete;
 
     // false, and why in problem, when the library is missing or the system refuses a hook.
-    bool Hook(const std::wstring& folder, std::span<const DWORD> threads, std::string& problem);
+    bool Hook(std::span<const DWORD> threads, std::string& problem);
     void Unhook();
 
   private:

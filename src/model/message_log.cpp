@@ -64,6 +64,15 @@ const LoggedMessage& MessageLog::Shown(std::size_t index) const {
     return records_[static_cast<std::size_t>(shown_[index] - records_.front().number)];
 }
 
+std::vector<const LoggedMessage*> MessageLog::ShownMessages() const {
+    std::vector<const LoggedMessage*> shown;
+    shown.reserve(shown_.size());
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        shown.push_back(&Shown(i));
+    }
+    return shown;
+}
+
 std::string ParamText(std::uint64_t value) {
     if (value <= 0xFFFFFFFFu) {
         return mAPI::HexStr8(static_cast<std::int32_t>(value));

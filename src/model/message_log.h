@@ -56,6 +56,8 @@ class MessageLog {
     std::size_t ShownCount() const { return shown_.size(); }
     // The index-th shown record.
     const LoggedMessage& Shown(std::size_t index) const;
+    // Every shown record, in order, for the writers.
+    std::vector<const LoggedMessage*> ShownMessages() const;
 
   private:
     void Forget(std::size_t count);

@@ -57,10 +57,7 @@ std::uint64_t Counter() {
 } // namespace
 
 std::string SystemMessageNamer::ClassName(std::uint32_t window) {
-    char name[256 * 3] = {};
-    const int length = GetClassNameA(mAPI::IntToHandle<HWND>(static_cast<std::int32_t>(window)),
-                                     name, sizeof name);
-    return std::string(name, static_cast<std::size_t>(std::max(length, 0)));
+    return mAPI::ReadClassName(mAPI::IntToHandle<HWND>(static_cast<std::int32_t>(window)));
 }
 
 // Registered messages and clipboard formats share one table of names.
@@ -71,17 +68,15 @@ std::string SystemMessageNamer::RegisteredName(std::uint32_t message) {
 }
 
 std::unique_ptr<MessageSession> MessageSession::Start(HWND window, ring::Scope scope,
-                                                      std::string& problem,
-                                                      const std::wstring& folder) {
+                                                      std::string& problem) {
     std::unique_ptr<MessageSession> session(new MessageSession);
-    if (!session->Begin(window, scope, folder.empty() ? hooks::ProgramFolder() : folder, problem)) {
+    if (!session->Begin(window, scope, problem)) {
         return nullptr;
     }
     return session;
 }
 
-bool MessageSession::Begin(HWND window, ring::Scope scope, const std::wstring& folder,
-                           std::string& problem) {
+bool MessageSession::Begin(HWND window, ring::Scope scope, std::string& problem) {
     DWORD processId = 0;
     if (!IsWindow(window) || !GetWindowThreadProcessId(window, &processId)) {
         problem = "The window no longer exists.";
@@ -101,33 +96,30 @@ bool MessageSession::Begin(HWND window, ring::Scope scope, const std::wstring& f
     QueryPerformanceFrequency(&frequency);
     frequency_ = static_cast<std::uint64_t>(frequency.QuadPart);
     startTicks_ = Counter();
-    stop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    stop_ = mAPI::KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     // The reader beats from the start: a ring without a heartbeat is one the writer ignores.
     reader_ = std::thread([this] { Read(); });
-    return HoldHooks(processId, folder, problem);
+    return HoldHooks(processId, problem);
 }
 
-bool MessageSession::HoldHooks(std::uint32_t processId, const std::wstring& folder,
-                               std::string& problem) {
-    const int ownBits = sizeof(void*) == 8 ? 64 : 32;
-    const int bits = ProcessBits(processId).value_or(ownBits);
-    if (bits != ownBits) {
-        return StartHelper(bits, folder, problem);
+bool MessageSession::HoldHooks(std::uint32_t processId, std::string& problem) {
+    const int bits = ProcessBits(processId).value_or(hooks::kOwnBits);
+    if (bits != hooks::kOwnBits) {
+        return StartHelper(bits, problem);
     }
     hooks_ = std::make_unique<hooks::HookSet>();
-    return hooks_->Hook(folder, threads_, problem);
+    return hooks_->Hook(threads_, problem);
 }
 
 // A program of the target's processor must hold its hooks: the other program, started hidden.
-bool MessageSession::StartHelper(int bits, const std::wstring& folder, std::string& problem) {
-    const std::wstring program = folder + hooks::ProgramName(bits);
-    const std::wstring library = folder + hooks::HookLibraryName(bits);
-    const std::string needed = mAPI::Narrow(hooks::ProgramName(bits)) + " and " +
-                               mAPI::Narrow(hooks::HookLibraryName(bits));
+bool MessageSession::StartHelper(int bits, std::string& problem) {
+    const std::string programName = hooks::ProgramName(bits);
+    const std::wstring program = hooks::PathBeside(programName);
     if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES ||
-        GetFileAttributesW(library.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        problem = "Logging a " + std::to_string(bits) + "-bit program needs " + needed +
-                  " beside Vantry.";
+        GetFileAttributesW(hooks::PathBeside(hooks::HookLibraryName(bits)).c_str()) ==
+            INVALID_FILE_ATTRIBUTES) {
+        problem = "Logging a " + std::to_string(bits) + "-bit program needs " + programName +
+                  " and " + hooks::HookLibraryName(bits) + " beside Vantry.";
         return false;
     }
     std::wstring line = L"\"" + program + L"\" /loghelper";
@@ -141,12 +133,12 @@ bool MessageSession::StartHelper(int bits, const std::wstring& folder, std::stri
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        problem = "Vantry could not start " + mAPI::Narrow(hooks::ProgramName(bits)) + " (error " +
+        problem = "Vantry could not start " + programName + " (error " +
                   std::to_string(GetLastError()) + ").";
         return false;
     }
     CloseHandle(process.hThread);
-    helper_ = process.hProcess;
+    helper_ = mAPI::KernelHandle(process.hProcess);
     // The helper says in each ring whether it holds the hooks.
     const ULONGLONG deadline = GetTickCount64() + kHelperWaitMs;
     while (GetTickCount64() < deadline) {
@@ -156,7 +148,7 @@ bool MessageSession::StartHelper(int bits, const std::wstring& folder, std::stri
         if (!pending) {
             break;
         }
-        if (WaitForSingleObject(helper_, 20) != WAIT_TIMEOUT) {
+        if (WaitForSingleObject(helper_.get(), 20) != WAIT_TIMEOUT) {
             break;
         }
     }
@@ -164,8 +156,8 @@ bool MessageSession::StartHelper(int bits, const std::wstring& folder, std::stri
         return ring->HookState() == ring::HookState::Hooked;
     });
     if (!hooked) {
-        problem = "The " + std::to_string(bits) + "-bit helper " +
-                  mAPI::Narrow(hooks::ProgramName(bits)) + " could not hook the window's thread.";
+        problem = "The " + std::to_string(bits) + "-bit helper " + programName +
+                  " could not hook the window's thread.";
     }
     return hooked;
 }
@@ -181,21 +173,14 @@ void MessageSession::Stop() {
     if (hooks_) {
         hooks_->Unhook();
     }
-    if (stop_) {
-        SetEvent(stop_);
-    }
     if (reader_.joinable()) {
+        SetEvent(stop_.get());
         reader_.join();
     }
     if (helper_) {
         // The helper unhooks once it sees the rings closed.
-        WaitForSingleObject(helper_, 2000);
-        CloseHandle(helper_);
-        helper_ = nullptr;
-    }
-    if (stop_) {
-        CloseHandle(stop_);
-        stop_ = nullptr;
+        WaitForSingleObject(helper_.get(), 2000);
+        helper_.reset();
     }
 }
 
@@ -232,13 +217,13 @@ bool MessageSession::DrainAll(std::vector<ring::RawRecord>& batch) {
 }
 
 void MessageSession::Read() {
-    std::vector<HANDLE> waits{stop_};
+    std::vector<HANDLE> waits{stop_.get()};
     for (const auto& ring : rings_) {
         waits.push_back(ring->Wake());
     }
     for (;;) {
         // Once told to stop, one more pass takes what the rings still hold.
-        const bool stopping = WaitForSingleObject(stop_, 0) == WAIT_OBJECT_0;
+        const bool stopping = WaitForSingleObject(stop_.get(), 0) == WAIT_OBJECT_0;
         std::vector<ring::RawRecord> batch;
         if (!DrainAll(batch) && !stopping) {
             // Asleep only when nothing came after saying so: the writer wakes a waiting reader.

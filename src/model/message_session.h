@@ -3,6 +3,7 @@
 // hook library fills them, beats the rings' heartbeat, and notices the watched window's end.
 #pragma once
 
+#include "core/handles.h"
 #include "model/message_records.h"
 #include "model/message_ring.h"
 
@@ -33,9 +34,9 @@ class SystemMessageNamer : public MessageNamer {
 class MessageSession {
   public:
     // Starts logging window (or its children, or its thread); nullptr and why when it cannot.
-    // folder holds the hook libraries and the helper; the program's own folder by default.
-    static std::unique_ptr<MessageSession>
-    Start(HWND window, ring::Scope scope, std::string& problem, const std::wstring& folder = {});
+    // The hook libraries and the helper are the ones beside the program.
+    static std::unique_ptr<MessageSession> Start(HWND window, ring::Scope scope,
+                                                 std::string& problem);
     ~MessageSession();
     // Ends the session: the rings close, the hooks go, the reader takes what is left.
     void Stop();
@@ -54,9 +55,9 @@ class MessageSession {
 
   private:
     MessageSession() = default;
-    bool Begin(HWND window, ring::Scope scope, const std::wstring& folder, std::string& problem);
-    bool HoldHooks(std::uint32_t processId, const std::wstring& folder, std::string& problem);
-    bool StartHelper(int bits, const std::wstring& folder, std::string& problem);
+    bool Begin(HWND window, ring::Scope scope, std::string& problem);
+    bool HoldHooks(std::uint32_t processId, std::string& problem);
+    bool StartHelper(int bits, std::string& problem);
     void Read();
     bool DrainAll(std::vector<ring::RawRecord>& batch);
     void Publish(std::vector<ring::RawRecord>& batch);
@@ -66,8 +67,8 @@ class MessageSession {
     std::vector<std::unique_ptr<RingFile>> rings_;
     std::vector<ring::ReaderState> readers_;
     std::unique_ptr<hooks::HookSet> hooks_;
-    HANDLE helper_ = nullptr;
-    HANDLE stop_ = nullptr;
+    mAPI::KernelHandle helper_;
+    mAPI::KernelHandle stop_;
     std::uint64_t startTicks_ = 0;
     std::uint64_t frequency_ = 1;
 

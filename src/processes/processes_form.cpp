@@ -18,10 +18,6 @@ constexpr std::uint32_t kLineColor = tk::SystemColor(COLOR_GRAYTEXT);
 constexpr int kMargin = 60; // twips
 constexpr int kTreeTop = 435;
 
-std::string GroupedCount(std::uint64_t count) {
-    return mAPI::FormatCount(static_cast<std::int64_t>(count));
-}
-
 // For each entry of a freshly loaded list, the entry after its last descendant: a load lists
 // each window's subtree in one run.
 std::vector<WindowList::Index> SubtreeEnds(const WindowList& windows) {
@@ -294,7 +290,7 @@ void frmProcesses::ShowDetails() {
         const ProcessRecord& process = processes_[row->process];
         switch (row->kind) {
         case Kind::Process:
-            fields = ProcessDetails(process, process.WindowCount(), GroupedCount);
+            fields = ProcessDetails(process, process.WindowCount(), mAPI::GroupedCount);
             break;
         case Kind::Thread: {
             const ThreadRecord& thread = process.threads[row->thread];

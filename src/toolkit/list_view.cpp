@@ -87,8 +87,14 @@ POINT ListView::MenuPoint(LPARAM lParam) const {
     return ContextMenuPoint(lParam, shown ? &row : nullptr);
 }
 
-void ListView::SetVirtualCount(int count) {
+void ListView::SetVirtualRows(int count, bool showLast) {
+    SendMessageA(hWnd(), WM_SETREDRAW, FALSE, 0);
     ListView_SetItemCountEx(hWnd(), count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    if (showLast && count > 0) {
+        ListView_EnsureVisible(hWnd(), count - 1, FALSE);
+    }
+    SendMessageA(hWnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hWnd(), nullptr, FALSE);
 }
 
 std::vector<int> ListView::SelectedRows() const {
@@ -98,10 +104,6 @@ std::vector<int> ListView::SelectedRows() const {
         rows.push_back(row);
     }
     return rows;
-}
-
-void ListView::EnsureVisible(int row) {
-    ListView_EnsureVisible(hWnd(), row, FALSE);
 }
 
 bool ListView::LastRowVisible() const {

@@ -22,12 +22,13 @@ class ListView : public Control {
         : Control(place), columns_(std::move(columns)), rows_(rows) {}
     void Create(Form& parent) override;
 
-    // Virtual rows: how many there are, keeping the scroll place and the selection.
-    void SetVirtualCount(int count);
+    // Virtual rows: how many there are now, keeping the selection and the scroll place, or
+    // scrolled to the last row; drawn afresh in the next paint (the control would draw as it
+    // scrolls).
+    void SetVirtualRows(int count, bool showLast = false);
     // Virtual rows: a cell's text, asked as the row is drawn.
     std::function<std::string(int row, int column)> CellText;
     std::vector<int> SelectedRows() const;
-    void EnsureVisible(int row);
     // Whether the last row shows in full.
     bool LastRowVisible() const;
     // A right click or the menu key, at a screen point.

@@ -10,14 +10,6 @@
 
 namespace vantry {
 
-namespace {
-
-std::string GroupedCount(std::size_t count) {
-    return mAPI::FormatCount(static_cast<std::int64_t>(count));
-}
-
-} // namespace
-
 void Main::PlaceFilterBox() {
     HWND toolbar = tbrCommands.hWnd();
     const int buttons = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
@@ -37,7 +29,7 @@ void Main::PlaceFilterBox() {
 
 void Main::ShowWindowCount() {
     const std::size_t count = windows_.LiveCount();
-    txtFilter.SetCueText(FilterCueText(count, GroupedCount(count)));
+    txtFilter.SetCueText(FilterCueText(count, mAPI::GroupedCount(count)));
 }
 
 std::optional<wchar_t> Main::txtFilter_KeyPress(wchar_t key) {
@@ -105,7 +97,8 @@ void Main::ApplyFilter() {
         SelectWindow(static_cast<std::int32_t>(*placeBeforeFilter_->selected));
     }
     const auto count = static_cast<std::size_t>(std::count(matches_.begin(), matches_.end(), true));
-    lblFilterCount.SetCaption(GroupedCount(count) + " of " + GroupedCount(windows_.LiveCount()));
+    lblFilterCount.SetCaption(mAPI::GroupedCount(count) + " of " +
+                              mAPI::GroupedCount(windows_.LiveCount()));
     lblFilterCount.SetVisible(true);
 }
 

@@ -61,13 +61,7 @@ class Log {
         }
     }
 
-    std::vector<const LoggedMessage*> Messages() const {
-        std::vector<const LoggedMessage*> all;
-        for (std::size_t i = 0; i < log_.ShownCount(); ++i) {
-            all.push_back(&log_.Shown(i));
-        }
-        return all;
-    }
+    std::vector<const LoggedMessage*> Messages() const { return log_.ShownMessages(); }
     const vantry::MessageLog& Records() const { return log_; }
 
   private:
