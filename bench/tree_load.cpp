@@ -58,9 +58,8 @@ int BareWalk(HWND window, bool isRoot, WalkState& state) {
         (void)icon;
     }
     int count = 1;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        count += BareWalk(child, false, state);
-    }
+    mAPI::ForEachChildWindow(
+        window, [&count, &state](HWND child) { count += BareWalk(child, false, state); });
     return count;
 }
 

@@ -121,6 +121,15 @@ std::string FormatByteCount(std::int64_t bytes) {
     return FormatCount(bytes) + " Bytes";
 }
 
+namespace {
+
+BOOL CALLBACK AddToList(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
 void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit) {
     // A sibling list that leads back to a window already met (the Z-order changed during the
     // walk) ends there, so a walk always completes.
@@ -128,6 +137,20 @@ void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit) {
     for (HWND child = GetWindow(window, GW_CHILD); child && met.insert(child).second;
          child = GetWindow(child, GW_HWNDNEXT)) {
         visit(child);
+    }
+    if (window != GetDesktopWindow()) {
+        return;
+    }
+    // Top-level windows change places all the time (an activated one comes to the front), and
+    // a walk from sibling to sibling loses the ones behind a window that moved away meanwhile.
+    // The system's own list of them, taken at once, brings those in after the others. (That
+    // list alone lacks some windows of newer systems' store apps.)
+    std::vector<HWND> topLevel;
+    EnumWindows(AddToList, reinterpret_cast<LPARAM>(&topLevel));
+    for (HWND child : topLevel) {
+        if (met.insert(child).second) {
+            visit(child);
+        }
     }
 }
 

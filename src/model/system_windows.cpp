@@ -26,8 +26,8 @@ bool SystemWindows::ShowsUnderShownParent(std::int32_t window) {
 }
 
 std::int32_t SystemWindows::Parent(std::int32_t window) {
-    HWND handle = mAPI::IntToHandle<HWND>(window);
-    return IsWindow(handle) ? mAPI::HandleToInt(GetAncestor(handle, GA_PARENT)) : 0;
+    // An ended window has no parent: one round trip answers both.
+    return mAPI::HandleToInt(GetAncestor(mAPI::IntToHandle<HWND>(window), GA_PARENT));
 }
 
 WindowFacts SystemWindows::Facts(std::int32_t window) {

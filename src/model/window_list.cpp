@@ -20,7 +20,15 @@ void WindowList::Load(WindowQueries& queries, std::int32_t root, bool onlyShown)
 
 std::optional<WindowList::Index> WindowList::AddSubtree(WindowQueries& queries, Index parent,
                                                         std::int32_t window, bool onlyShown) {
-    if (!Live(parent) || window == 0 || Find(window) || (onlyShown && !queries.Shows(window))) {
+    if (onlyShown && !queries.Shows(window)) {
+        return std::nullopt;
+    }
+    return AddShownSubtree(queries, parent, window, onlyShown);
+}
+
+std::optional<WindowList::Index> WindowList::AddShownSubtree(WindowQueries& queries, Index parent,
+                                                             std::int32_t window, bool onlyShown) {
+    if (!Live(parent) || window == 0 || Find(window)) {
         return std::nullopt;
     }
     const Index entry = Append(queries, window, parent);
@@ -90,13 +98,25 @@ WindowList::Changes WindowList::Refresh(WindowQueries& queries, std::int32_t win
                                         bool onlyShown) {
     Changes changes;
     const std::optional<Index> entry = Find(window);
-    const std::int32_t parentHandle = queries.Parent(window);
-    const std::optional<Index> parent = parentHandle ? Find(parentHandle) : std::nullopt;
     if (entry && !Parent(*entry)) {
         return changes; // the root stays
     }
-    const bool gone = parentHandle == 0 || (onlyShown && !queries.Shows(window));
-    if (entry && (gone || parent != Parent(*entry))) {
+    // A window the list lacks is mostly one just made, which shows only later: its own answer
+    // settles that in fewer questions than one that asks about its parents too.
+    const bool ownAnswerKnown = !entry && onlyShown;
+    if (ownAnswerKnown && !queries.ShowsUnderShownParent(window)) {
+        return changes;
+    }
+    const std::int32_t parentHandle = queries.Parent(window);
+    const std::optional<Index> parent = parentHandle ? Find(parentHandle) : std::nullopt;
+    bool shows = parent.has_value();
+    if (shows && onlyShown) {
+        // Below the root, which always shows, a window shows by its own answer.
+        const bool belowRoot = !Parent(*parent);
+        shows = belowRoot ? ownAnswerKnown || queries.ShowsUnderShownParent(window)
+                          : queries.Shows(window);
+    }
+    if (entry && (!shows || parent != Parent(*entry))) {
         RemoveSubtree(*entry);
         changes.ended.push_back(*entry);
     } else if (entry) {
@@ -107,8 +127,8 @@ WindowList::Changes WindowList::Refresh(WindowQueries& queries, std::int32_t win
         }
         return changes;
     }
-    if (!gone && parent) {
-        if (const auto added = AddSubtree(queries, *parent, window, onlyShown)) {
+    if (shows) {
+        if (const auto added = AddShownSubtree(queries, *parent, window, onlyShown)) {
             changes.added.push_back(*added);
         }
     }

@@ -103,6 +103,9 @@ class WindowList {
         std::int32_t picture;
     };
 
+    // AddSubtree for a window known to show.
+    std::optional<Index> AddShownSubtree(WindowQueries& queries, Index parent, std::int32_t window,
+                                         bool onlyShown);
     Index Append(WindowQueries& queries, std::int32_t handle, std::uint32_t parent);
     void Walk(WindowQueries& queries, Index entry, bool onlyShown);
     std::uint32_t ClassId(std::string_view className);

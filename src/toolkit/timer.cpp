@@ -17,6 +17,16 @@ void Timer::SetEnabled(bool enabled) {
     }
 }
 
+void Timer::SetInterval(UINT interval) {
+    if (interval == interval_) {
+        return;
+    }
+    interval_ = interval;
+    if (enabled_ && window_) {
+        SetTimer(window_, id_, interval_, nullptr); // the same id: the timer is replaced
+    }
+}
+
 void Timer::Attach(HWND window, UINT id) {
     window_ = window;
     id_ = id;

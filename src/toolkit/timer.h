@@ -17,6 +17,8 @@ class Timer {
     // Enabling a running timer leaves it running as it was.
     void SetEnabled(bool enabled);
     UINT Interval() const { return interval_; }
+    // A running timer ticks next after the new interval.
+    void SetInterval(UINT interval);
     UINT Id() const { return id_; }
 
     std::function<void()> Tick;

@@ -3,6 +3,7 @@
 
 #include "core/handles.h"
 #include "core/mapi_win.h"
+#include "core/unique_queue.h"
 #include "model/system_windows.h"
 #include "model/window_list.h"
 #include "model/window_pictures.h"
@@ -23,8 +24,8 @@
 #include <windows.h>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -100,7 +101,7 @@ class Main : public tk::Form, public WindowTreeHost {
     tk::PictureBox picWinIco;
     tk::PictureBox picTreeLn;
     tk::Timer tmrFlash{100};
-    tk::Timer tmrLive{100}; // at most ten batches of live changes a second
+    tk::Timer tmrLive{100}; // batches of live changes
 
   private:
     // Every menu item once: its menu, what it does (none for a separator) and the toolbar
@@ -166,7 +167,7 @@ class Main : public tk::Form, public WindowTreeHost {
     void tmrLive_Timer();
     static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,
                                     LONG child, DWORD thread, DWORD time);
-    bool SweepLive(SystemWindows& queries, ULONGLONG deadline);
+    bool SweepLive(SystemWindows& queries, std::chrono::steady_clock::time_point deadline);
     // Shows what a change of the list did: ended nodes go, renamed ones change, added ones come
     // (unless the filter narrows the tree: it shows them when it applies again).
     bool ShowChanges(const WindowList::Changes& changes);
@@ -198,7 +199,9 @@ class Main : public tk::Form, public WindowTreeHost {
     // the filter narrows the tree, and comes back when the filter ends.
     std::optional<tk::TreeView::Place> placeBeforeFilter_;
     mAPI::WinEventHook liveHook_;
-    std::deque<HWND> liveEvents_; // windows the hook heard of, brought in line by the timer
+    // Windows the hook heard of, brought in line by the timer: a window is read once however
+    // many events came for it meanwhile (a new window is made, then shown).
+    mAPI::UniqueQueue<HWND> liveEvents_;
     std::size_t sweepAt_ = 0;
     ULONGLONG lastSweep_ = 0;
     std::vector<HTREEITEM> changedRows_; // the rows a live tick changed, for its repaint

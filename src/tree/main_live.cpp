@@ -5,6 +5,7 @@
 #include "tree/main_form.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace vantry {
@@ -14,13 +15,21 @@ namespace {
 // The one Main whose hook is on; the hook has no context of its own.
 Main* g_liveMain = nullptr;
 
+using Clock = std::chrono::steady_clock;
+
 // What one tick may spend, so that a burst of windows never holds up the message loop.
-constexpr ULONGLONG kBatchMilliseconds = 30;
+constexpr auto kBatchTime = std::chrono::milliseconds(30);
+// Ticks come ten times a second; while windows come in a burst, four times: a tick costs the
+// tree a layout and often its scroll bars a repaint however few windows it brings.
+constexpr UINT kQuietInterval = 100;
+constexpr UINT kBurstInterval = 250;
 // While windows come in a burst, the sweep waits for a quiet tick, or this long at most: the
 // tick's time goes to the windows that were reported.
 constexpr ULONGLONG kSweepMilliseconds = 1000;
-// Windows looked at again on each tick.
+// Windows looked at again on each tick, within a time of their own: under Wine every question
+// is a round trip to the server, and a live tree must not keep a processor busy.
 constexpr std::size_t kSweepSlice = 200;
+constexpr auto kSweepTime = std::chrono::milliseconds(10);
 
 } // namespace
 
@@ -35,6 +44,7 @@ void Main::mnuLiveUpdate_Click() {
     liveHook_ = mAPI::WinEventHook(
         SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_PARENTCHANGE, nullptr, &Main::OnWinEvent,
                         0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+    tmrLive.SetInterval(kQuietInterval);
     tmrLive.SetEnabled(true);
 }
 
@@ -44,7 +54,7 @@ void Main::StopLiveUpdates() {
         g_liveMain = nullptr;
     }
     tmrLive.SetEnabled(false);
-    liveEvents_.clear();
+    liveEvents_.Clear();
 }
 
 void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
@@ -61,7 +71,7 @@ void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG obj
     case EVENT_OBJECT_NAMECHANGE:
     case EVENT_OBJECT_PARENTCHANGE:
         // Whatever happened, the timer brings the window's entry in line with the system.
-        g_liveMain->liveEvents_.push_back(window);
+        g_liveMain->liveEvents_.Push(window);
         break;
     default:
         break;
@@ -70,8 +80,12 @@ void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG obj
 
 void Main::tmrLive_Timer() {
     const ULONGLONG start = GetTickCount64();
-    const ULONGLONG deadline = start + kBatchMilliseconds;
-    const bool burst = !liveEvents_.empty();
+    const Clock::time_point deadline = Clock::now() + kBatchTime;
+    // Windows reported during the tick wait for the next one: a window made and then shown is
+    // read once.
+    const std::size_t reported = liveEvents_.Size();
+    const bool burst = reported > 0;
+    tmrLive.SetInterval(burst ? kBurstInterval : kQuietInterval);
     bool changed = false;
     {
         // Drawn once at the end: with redrawing merely off, Wine's visible tree view lays
@@ -79,16 +93,15 @@ void Main::tmrLive_Timer() {
         tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
         SystemWindows queries = TreeQueries();
         const tk::ImageList::Batch batch(imlWinIcons);
-        while (!liveEvents_.empty() && GetTickCount64() < deadline) {
-            HWND window = liveEvents_.front();
-            liveEvents_.pop_front();
+        for (std::size_t k = 0; k < reported && Clock::now() < deadline; ++k) {
+            HWND window = liveEvents_.Pop();
             changed = ShowChanges(windows_.Refresh(queries, mAPI::HandleToInt(window),
                                                    mnuOnlyVisible.Checked())) ||
                       changed;
         }
         if (!burst || start - lastSweep_ >= kSweepMilliseconds) {
             lastSweep_ = start;
-            changed = SweepLive(queries, deadline) || changed;
+            changed = SweepLive(queries, std::min(deadline, Clock::now() + kSweepTime)) || changed;
         }
         if (!changed) {
             bulk.SkipRepaint(); // ten quiet ticks a second draw nothing
@@ -105,14 +118,14 @@ void Main::tmrLive_Timer() {
     }
 }
 
-bool Main::SweepLive(SystemWindows& queries, ULONGLONG deadline) {
+bool Main::SweepLive(SystemWindows& queries, std::chrono::steady_clock::time_point deadline) {
     // Not every system reports every change (Wine reports only creations): a slice of the
     // windows is brought in line again on each tick, and their children that the tree lacks
     // are added.
     bool changed = false;
     const bool onlyVisible = mnuOnlyVisible.Checked();
-    for (std::size_t k = 0;
-         k < std::min(kSweepSlice, windows_.Size()) && GetTickCount64() < deadline; ++k) {
+    for (std::size_t k = 0; k < std::min(kSweepSlice, windows_.Size()) && Clock::now() < deadline;
+         ++k) {
         const auto entry = static_cast<WindowList::Index>(sweepAt_++ % windows_.Size());
         if (!windows_.Live(entry)) {
             continue;
@@ -146,10 +159,12 @@ bool Main::ShowChanges(const WindowList::Changes& changes) {
     if (!changes.added.empty() && txtFilter.Text().empty()) {
         const WindowList::Index first = changes.added.front(); // the added entries end the list
         ShowEntries(first);
-        if (const auto parent = windows_.Parent(first)) {
-            changedRows_.push_back(nodes_[*parent]); // its button may have come
-        }
-        changedRows_.push_back(nodes_[first]);
+        // The new nodes end their parent's list: the line of the sibling before them now
+        // goes on down to them; with none, the parent's button came.
+        HTREEITEM node = nodes_[first];
+        HTREEITEM before = node ? TreeView_GetPrevSibling(tvTree.hWnd(), node) : nullptr;
+        changedRows_.push_back(before ? before : TreeView_GetParent(tvTree.hWnd(), node));
+        changedRows_.push_back(node);
     }
     return changes.Any();
 }

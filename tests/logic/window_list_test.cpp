@@ -75,6 +75,10 @@ class Desktop : public vantry::WindowQueries {
         }
         return Holds(window);
     }
+    bool ShowsUnderShownParent(std::int32_t window) override {
+        // The window's own flag alone, as the system answers from its own style and place.
+        return Holds(window) && windows_[window].shown;
+    }
     std::int32_t Parent(std::int32_t window) override {
         return Holds(window) ? windows_[window].parent : 0;
     }

@@ -37,6 +37,26 @@ LRESULT CALLBACK MoverProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The window that, when asked for its caption, goes to the back of the Z-order, as an
+// activated or a topmost window changes places while a load walks.
+HWND g_sinker = nullptr;
+LRESULT CALLBACK SinkerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETTEXT && window == g_sinker) {
+        g_sinker = nullptr;
+        SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+ATOM RegisterTestClass(WNDPROC procedure, const char* name) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = name;
+    return RegisterClassExA(&windowClass);
+}
+
 } // namespace
 
 TEST_F(TreeTest, TheDesktopIsTheSingleExpandedRoot) {
@@ -219,13 +239,22 @@ TEST_F(TreeTest, AReloadStartsTheImagesAgainAndGivesBackItsHandles) {
     EXPECT_EQ(StatusText(), "Ready");
 }
 
+TEST_F(TreeTest, ATopLevelWindowThatGoesToTheBackDuringALoadLosesNoWindowBehindIt) {
+    RegisterTestClass(SinkerProc, "VantryTestSinker");
+    HWND behind = windows_.TopLevel("behind", {10, 10, 200, 200});
+    HWND sinker = windows_.TopLevel("sinker", {40, 40, 200, 200}, true, "VantryTestSinker");
+    SetWindowPos(sinker, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    g_sinker = sinker;
+
+    LoadMain();
+    EXPECT_EQ(g_sinker, nullptr);
+    EXPECT_EQ(GetWindow(sinker, GW_HWNDNEXT), nullptr); // it really went to the back
+    EXPECT_NE(NodeOf(sinker), nullptr);
+    EXPECT_NE(NodeOf(behind), nullptr);
+}
+
 TEST_F(TreeTest, AWindowMetTwiceInOneLoadKeepsItsFirstPlace) {
-    WNDCLASSEXA moverClass{};
-    moverClass.cbSize = sizeof moverClass;
-    moverClass.lpfnWndProc = MoverProc;
-    moverClass.hInstance = GetModuleHandleA(nullptr);
-    moverClass.lpszClassName = "VantryTestMover";
-    RegisterClassExA(&moverClass);
+    RegisterTestClass(MoverProc, "VantryTestMover");
 
     HWND parent = windows_.TopLevel("family", {10, 10, 300, 300});
     HWND a = windows_.Child(parent, "a");
