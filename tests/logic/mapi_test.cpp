@@ -1,4 +1,5 @@
 #include "core/mapi.h"
+#include "core/unique_queue.h"
 
 #include <gtest/gtest.h>
 
@@ -83,4 +84,21 @@ TEST(GetWordAt, FailsWhenEitherByteIsOutside) {
         EXPECT_THROW(GetWordAt(bytes, index), SubscriptOutOfRangeError) << index;
     }
     EXPECT_THROW(GetWordAt({}, 0), SubscriptOutOfRangeError);
+}
+
+TEST(UniqueQueue, AValueWaitsOnceInItsFirstPlaceAndMayComeAgainOnceTaken) {
+    mAPI::UniqueQueue<int> queue;
+    EXPECT_TRUE(queue.Push(7));
+    EXPECT_TRUE(queue.Push(3));
+    EXPECT_FALSE(queue.Push(7)); // made, then shown: one wait
+    EXPECT_EQ(queue.Size(), 2u);
+    EXPECT_EQ(queue.Pop(), 7);
+    EXPECT_TRUE(queue.Push(7)); // changed again after it was read
+    EXPECT_EQ(queue.Pop(), 3);
+    EXPECT_EQ(queue.Pop(), 7);
+    EXPECT_TRUE(queue.Empty());
+    queue.Push(1);
+    queue.Clear();
+    EXPECT_TRUE(queue.Empty());
+    EXPECT_TRUE(queue.Push(1));
 }
