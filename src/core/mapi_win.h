@@ -53,7 +53,8 @@ std::string GroupedCount(std::uint64_t count);
 // FormatCount of a byte count, then " Bytes".
 std::string FormatByteCount(std::int64_t bytes);
 
-// Calls visit for each child of window, in Z order, once each.
+// Calls visit for each child of window, in Z order, once each; the desktop's top-level windows
+// that changed places during the walk come after the others.
 void ForEachChildWindow(HWND window, const std::function<void(HWND)>& visit);
 
 // Visible, and at least partly on the screen (tested against the screen DC, GetDC(nullptr)).

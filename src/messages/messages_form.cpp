@@ -107,7 +107,9 @@ void frmMessages::LogWindow(std::int32_t handle, const tk::Form& owner) {
     } else {
         BringWindowToTop(hWnd());
     }
-    EndSession();
+    // The log starts again: what the last window's session still holds is not worth reading.
+    session_.reset();
+    backlog_.clear();
     window_ = handle;
     log_.Clear();
     dropped_ = 0;
@@ -216,16 +218,13 @@ std::uint64_t frmMessages::Dropped() const {
 }
 
 void frmMessages::mnuSaveAs_Click() {
-    const auto choice =
-        tk::AskSaveFile(hWnd(), tk::RequestForFormats("vantry-log.txt", kLogFormats));
-    if (!choice || choice->filter < 0 ||
-        choice->filter >= static_cast<int>(std::size(kLogFormats))) {
+    const auto choice = tk::AskSaveFormat(hWnd(), "vantry-log.txt", kLogFormats);
+    if (!choice) {
         return;
     }
-    const LogFormat& format = kLogFormats[choice->filter];
     const LogSummary summary{Dropped(), windowDestroyed_};
     if (const auto problem =
-            WriteWholeFile(choice->path, format.write(log_.ShownMessages(), summary))) {
+            WriteWholeFile(choice->path, choice->format->write(log_.ShownMessages(), summary))) {
         tk::ShowMessageBox(hWnd(), *problem, VANTRY_TITLE, MB_OK | MB_ICONEXCLAMATION);
     }
 }

@@ -309,21 +309,27 @@ void frmProcesses::ShowDetails() {
         lines.push_back({std::move(field.name), std::move(field.value)});
     }
     lvDetails.SetRows(lines);
-    cmdSelectInTree.SetEnabled(row && row->kind == Kind::Window);
-    cmdLogMessages.SetEnabled(row && row->kind == Kind::Window);
+    const bool window = row && row->kind == Kind::Window;
+    cmdSelectInTree.SetEnabled(window);
+    cmdLogMessages.SetEnabled(window);
+}
+
+std::optional<std::int32_t> frmProcesses::SelectedWindow() const {
+    const auto row = RowOf(tvProcesses.Selected());
+    return row && row->kind == Kind::Window ? std::optional(windows_.Handle(row->entry))
+                                            : std::nullopt;
 }
 
 void frmProcesses::SelectInTree() {
-    const auto row = RowOf(tvProcesses.Selected());
-    if (row && row->kind == Kind::Window && !host_.ChooseWindow(windows_.Handle(row->entry))) {
+    const auto window = SelectedWindow();
+    if (window && !host_.ChooseWindow(*window)) {
         MessageBeep(MB_ICONEXCLAMATION); // the main tree does not show it now
     }
 }
 
 void frmProcesses::LogMessages() {
-    const auto row = RowOf(tvProcesses.Selected());
-    if (row && row->kind == Kind::Window) {
-        host_.LogMessages(windows_.Handle(row->entry));
+    if (const auto window = SelectedWindow()) {
+        host_.LogMessages(*window);
     }
 }
 

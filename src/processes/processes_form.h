@@ -84,6 +84,8 @@ class frmProcesses : public ProcessesView {
     HTREEITEM AddRow(HTREEITEM parent, const Row& row, bool bold, bool expanded);
     std::string RowText(const Row& row) const;
     std::optional<Row> RowOf(HTREEITEM node) const;
+    // The handle of the window whose row is selected; nullopt for a process or thread row.
+    std::optional<std::int32_t> SelectedWindow() const;
     // A node's id, the same across loads: its kind and its process, thread or window.
     static std::int64_t IdOf(const Row& row, const std::vector<ProcessRecord>& processes,
                              const WindowList& windows);

@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -24,6 +26,14 @@ struct SaveFileChoice {
     int filter = 0;   // the chosen pattern, counted from 0
 };
 
+// Nullopt when the user cancelled.
+std::optional<SaveFileChoice> AskSaveFile(HWND owner, const SaveFileRequest& request);
+
+using SaveFileHandler =
+    std::function<std::optional<SaveFileChoice>(HWND owner, const SaveFileRequest& request)>;
+// Returns the handler it replaces; an empty one restores the system's dialog.
+SaveFileHandler SetSaveFileHandler(SaveFileHandler handler);
+
 // A request for one of a table of formats (each with a name and an extension), the first
 // chosen: "Text (*.txt)" and the like.
 template <typename Formats>
@@ -37,12 +47,22 @@ SaveFileRequest RequestForFormats(std::string fileName, const Formats& formats) 
     return request;
 }
 
-// Nullopt when the user cancelled.
-std::optional<SaveFileChoice> AskSaveFile(HWND owner, const SaveFileRequest& request);
+template <typename Format> struct FormatChoice {
+    std::string path; // UTF-8
+    const Format* format;
+};
 
-using SaveFileHandler =
-    std::function<std::optional<SaveFileChoice>(HWND owner, const SaveFileRequest& request)>;
-// Returns the handler it replaces; an empty one restores the system's dialog.
-SaveFileHandler SetSaveFileHandler(SaveFileHandler handler);
+// "Save As" for one of a table of formats: the path and the format chosen; nullopt when the
+// user cancelled (or a handler chose a pattern the table lacks).
+template <typename Formats>
+auto AskSaveFormat(HWND owner, std::string fileName, const Formats& formats)
+    -> std::optional<FormatChoice<std::remove_cvref_t<decltype(*std::begin(formats))>>> {
+    const auto choice = AskSaveFile(owner, RequestForFormats(std::move(fileName), formats));
+    if (!choice || choice->filter < 0 ||
+        static_cast<std::size_t>(choice->filter) >= std::size(formats)) {
+        return std::nullopt;
+    }
+    return {{choice->path, &std::begin(formats)[choice->filter]}};
+}
 
 } // namespace tk

@@ -333,6 +333,17 @@ void TreeView::OnClick() {
     }
 }
 
+namespace {
+
+// A scroll bar drawn the same: its place, its thumb and the states of its parts.
+bool SameParts(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
+    return EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.xyThumbTop == b.xyThumbTop &&
+           a.xyThumbBottom == b.xyThumbBottom &&
+           std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
+}
+
+} // namespace
+
 // A refill also marks the window hidden the way the system's default WM_SETREDRAW does (no
 // repaint, no parent invalidation): the control then lays out its scroll bars without drawing
 // them on the spot, which under Wine costs 15 to 20 ms on a visible window.
@@ -386,32 +397,23 @@ void TreeView::BulkUpdate::RepaintChangedRows() {
     }
     // The scroll bars follow the tree's extent; a few rows more or less mostly leave them as
     // they were drawn, and drawing them costs a tick more than its rows under Wine.
-    if (ReadScrollBars() != scrollBars_) {
+    const ScrollBars now = ReadScrollBars();
+    if (!now || !scrollBars_ ||
+        !std::equal(now->begin(), now->end(), scrollBars_->begin(), SameParts)) {
         SendMessageA(window, WM_NCPAINT, 1, 0);
     }
 }
 
-bool TreeView::BulkUpdate::ScrollBarLook::operator==(const ScrollBarLook& other) const {
-    return EqualRect(&bar, &other.bar) && thumbTop == other.thumbTop &&
-           thumbBottom == other.thumbBottom &&
-           std::equal(std::begin(states), std::end(states), std::begin(other.states));
-}
-
-TreeView::BulkUpdate::ScrollBarsLook TreeView::BulkUpdate::ReadScrollBars() const {
-    ScrollBarsLook looks;
-    const LONG bars[] = {OBJID_VSCROLL, OBJID_HSCROLL};
-    for (std::size_t k = 0; k < looks.size(); ++k) {
-        SCROLLBARINFO info{};
-        info.cbSize = sizeof info;
-        if (GetScrollBarInfo(tree_.hWnd(), bars[k], &info)) {
-            ScrollBarLook& look = looks[k].emplace();
-            look.bar = info.rcScrollBar;
-            look.thumbTop = info.xyThumbTop;
-            look.thumbBottom = info.xyThumbBottom;
-            std::copy(std::begin(info.rgstate), std::end(info.rgstate), std::begin(look.states));
+TreeView::BulkUpdate::ScrollBars TreeView::BulkUpdate::ReadScrollBars() const {
+    std::array<SCROLLBARINFO, 2> bars{};
+    const LONG objects[] = {OBJID_VSCROLL, OBJID_HSCROLL};
+    for (std::size_t k = 0; k < bars.size(); ++k) {
+        bars[k].cbSize = sizeof bars[k];
+        if (!GetScrollBarInfo(tree_.hWnd(), objects[k], &bars[k])) {
+            return std::nullopt;
         }
     }
-    return looks;
+    return bars;
 }
 
 bool TreeView::OnNotify(NMHDR& header, LRESULT& result) {

@@ -86,16 +86,10 @@ class TreeView : public Control {
         void RepaintRowsOf(std::vector<HTREEITEM> nodes) { rows_ = std::move(nodes); }
 
       private:
-        // Where the system draws a scroll bar's parts, to compare before and after.
-        struct ScrollBarLook {
-            RECT bar{};
-            int thumbTop = 0;
-            int thumbBottom = 0;
-            DWORD states[CCHILDREN_SCROLLBAR + 1]{};
-            bool operator==(const ScrollBarLook& other) const;
-        };
-        using ScrollBarsLook = std::array<std::optional<ScrollBarLook>, 2>;
-        ScrollBarsLook ReadScrollBars() const;
+        // Where the system draws the vertical and the horizontal scroll bar's parts; nullopt
+        // when it does not say.
+        using ScrollBars = std::optional<std::array<SCROLLBARINFO, 2>>;
+        ScrollBars ReadScrollBars() const;
         bool ViewMoved() const;
         void RepaintChangedRows();
 
@@ -105,7 +99,7 @@ class TreeView : public Control {
         std::optional<std::vector<HTREEITEM>> rows_;
         HTREEITEM firstVisible_;
         RECT client_{};
-        ScrollBarsLook scrollBars_;
+        ScrollBars scrollBars_;
     };
     // True while a refill keeps the window from drawing: it then reports itself hidden,
     // although the user still sees it.

@@ -201,15 +201,12 @@ void Main::Form_Resize() {
 }
 
 void Main::mnuSaveTree_Click() {
-    const auto choice = tk::AskSaveFile(
-        hWnd(), tk::RequestForFormats(kTreeFormats[0].DefaultFileName(), kTreeFormats));
-    if (!choice || choice->filter < 0 ||
-        static_cast<std::size_t>(choice->filter) >= kTreeFormats.size()) {
+    const auto choice = tk::AskSaveFormat(hWnd(), kTreeFormats[0].DefaultFileName(), kTreeFormats);
+    if (!choice) {
         return;
     }
     SetPointer(tk::MousePointer::Hourglass);
-    const TreeFormat& format = kTreeFormats[static_cast<std::size_t>(choice->filter)];
-    const std::string text = format.write(ReadWindowTree(ShowsOnlyVisible()));
+    const std::string text = choice->format->write(ReadWindowTree(ShowsOnlyVisible()));
     const auto problem = WriteWholeFile(choice->path, text);
     SetPointer(tk::MousePointer::Default);
     if (problem) {

@@ -203,7 +203,7 @@ class Main : public tk::Form, public WindowTreeHost {
     // many events came for it meanwhile (a new window is made, then shown).
     mAPI::UniqueQueue<HWND> liveEvents_;
     std::size_t sweepAt_ = 0;
-    ULONGLONG lastSweep_ = 0;
+    std::chrono::steady_clock::time_point lastSweep_{};
     std::vector<HTREEITEM> changedRows_; // the rows a live tick changed, for its repaint
     MainForms forms_;
     FlashRun flash_;

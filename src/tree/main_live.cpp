@@ -25,7 +25,7 @@ constexpr UINT kQuietInterval = 100;
 constexpr UINT kBurstInterval = 250;
 // While windows come in a burst, the sweep waits for a quiet tick, or this long at most: the
 // tick's time goes to the windows that were reported.
-constexpr ULONGLONG kSweepMilliseconds = 1000;
+constexpr auto kSweepPeriod = std::chrono::seconds(1);
 // Windows looked at again on each tick, within a time of their own: under Wine every question
 // is a round trip to the server, and a live tree must not keep a processor busy.
 constexpr std::size_t kSweepSlice = 200;
@@ -79,8 +79,8 @@ void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG obj
 }
 
 void Main::tmrLive_Timer() {
-    const ULONGLONG start = GetTickCount64();
-    const Clock::time_point deadline = Clock::now() + kBatchTime;
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point deadline = start + kBatchTime;
     // Windows reported during the tick wait for the next one: a window made and then shown is
     // read once.
     const std::size_t reported = liveEvents_.Size();
@@ -99,7 +99,7 @@ void Main::tmrLive_Timer() {
                                                    mnuOnlyVisible.Checked())) ||
                       changed;
         }
-        if (!burst || start - lastSweep_ >= kSweepMilliseconds) {
+        if (!burst || start - lastSweep_ >= kSweepPeriod) {
             lastSweep_ = start;
             changed = SweepLive(queries, std::min(deadline, Clock::now() + kSweepTime)) || changed;
         }
