@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
+#include <utility>
 
 namespace tk {
 
@@ -369,7 +370,19 @@ TreeView::BulkUpdate::~BulkUpdate() {
         } else if (repaint_) {
             RedrawWindow(window, nullptr, nullptr,
                          RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+            tree_.scrollBarsStale_ = false;
+            tree_.scrollBarsDrawn_ = std::chrono::steady_clock::now();
         }
+        if (std::chrono::steady_clock::now() - tree_.scrollBarsDrawn_ >= scrollBarsWait_) {
+            tree_.DrawStaleScrollBars();
+        }
+    }
+}
+
+void TreeView::DrawStaleScrollBars() {
+    if (std::exchange(scrollBarsStale_, false)) {
+        SendMessageA(hWnd(), WM_NCPAINT, 1, 0);
+        scrollBarsDrawn_ = std::chrono::steady_clock::now();
     }
 }
 
@@ -400,7 +413,7 @@ void TreeView::BulkUpdate::RepaintChangedRows() {
     const ScrollBars now = ReadScrollBars();
     if (!now || !scrollBars_ ||
         !std::equal(now->begin(), now->end(), scrollBars_->begin(), SameParts)) {
-        SendMessageA(window, WM_NCPAINT, 1, 0);
+        tree_.scrollBarsStale_ = true;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -84,6 +85,10 @@ class TreeView : public Control {
         // would repaint the whole tree. The whole tree still when the first row in view moved or
         // the client area changed (a scroll bar came or went).
         void RepaintRowsOf(std::vector<HTREEITEM> nodes) { rows_ = std::move(nodes); }
+        // Scroll bars this update changes are drawn only once this long has passed since they
+        // were last drawn; until then a later update's end or DrawStaleScrollBars draws them.
+        // Under Wine each drawing costs a few ms, and a growing tree changes them every time.
+        void LetScrollBarsWait(std::chrono::milliseconds wait) { scrollBarsWait_ = wait; }
 
       private:
         // Where the system draws the vertical and the horizontal scroll bar's parts; nullopt
@@ -100,7 +105,10 @@ class TreeView : public Control {
         HTREEITEM firstVisible_;
         RECT client_{};
         ScrollBars scrollBars_;
+        std::chrono::milliseconds scrollBarsWait_{0};
     };
+    // Draws the scroll bars that a bulk update let wait, if any.
+    void DrawStaleScrollBars();
     // True while a refill keeps the window from drawing: it then reports itself hidden,
     // although the user still sees it.
     bool HiddenForRefill() const { return hiddenForRefill_; }
@@ -127,6 +135,8 @@ class TreeView : public Control {
 
     bool selectedByThisClick_ = false;
     bool hiddenForRefill_ = false;
+    bool scrollBarsStale_ = false; // changed since they were last drawn
+    std::chrono::steady_clock::time_point scrollBarsDrawn_;
     POINT lastPress_{-1, -1}; // where the last left press was, in client pixels
 };
 

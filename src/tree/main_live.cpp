@@ -25,7 +25,10 @@ constexpr UINT kQuietInterval = 100;
 constexpr UINT kBurstInterval = 250;
 // While windows come in a burst, the sweep waits for a quiet tick, or this long at most: the
 // tick's time goes to the windows that were reported.
-constexpr auto kSweepPeriod = std::chrono::seconds(1);
+constexpr auto kSweepPeriod = std::chrono::seconds(3);
+// While windows come in a burst, the scroll bars are drawn at most once a second: a growing
+// tree changes them on every tick, and the first quiet tick draws them as they end up.
+constexpr auto kScrollBarWait = std::chrono::seconds(1);
 // Windows looked at again on each tick, within a time of their own: under Wine every question
 // is a round trip to the server, and a live tree must not keep a processor busy.
 constexpr std::size_t kSweepSlice = 200;
@@ -55,6 +58,7 @@ void Main::StopLiveUpdates() {
     }
     tmrLive.SetEnabled(false);
     liveEvents_.Clear();
+    tvTree.DrawStaleScrollBars();
 }
 
 void CALLBACK Main::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
@@ -91,6 +95,9 @@ void Main::tmrLive_Timer() {
         // Drawn once at the end: with redrawing merely off, Wine's visible tree view lays
         // itself out again for 15 ms at the end of every tick.
         tk::TreeView::BulkUpdate bulk(tvTree, tk::TreeView::BulkScope::Refill);
+        if (burst) {
+            bulk.LetScrollBarsWait(kScrollBarWait);
+        }
         SystemWindows queries = TreeQueries();
         const tk::ImageList::Batch batch(imlWinIcons);
         for (std::size_t k = 0; k < reported && Clock::now() < deadline; ++k) {

@@ -9,6 +9,7 @@
 
 #include <set>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -185,32 +186,34 @@ TEST_F(LiveTest, WindowsWhoseMakingWasNotReportedAppearAndTheTreeEqualsAFreshLoa
 
 namespace {
 
-// Counts the node texts set in a tree view, from in front of every other procedure.
-class NodeTextWrites {
+// Sees each message a tree view handled, from in front of every other procedure, while it
+// lives (one at a time).
+class TreeSpy {
   public:
-    explicit NodeTextWrites(HWND tree) : tree_(tree) {
-        g_writes = 0;
+    using Observer = void (*)(HWND tree, UINT message);
+    TreeSpy(HWND tree, Observer observer) : tree_(tree) {
+        g_observer = observer;
         previous_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Count)));
+            SetWindowLongPtrA(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
         g_previous = previous_;
     }
-    ~NodeTextWrites() {
-        SetWindowLongPtrA(tree_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    }
-    static int Writes() { return g_writes; }
+    ~TreeSpy() { SetWindowLongPtrA(tree_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_)); }
+    TreeSpy(const TreeSpy&) = delete;
+    TreeSpy& operator=(const TreeSpy&) = delete;
 
   private:
-    static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == TVM_SETITEMA || message == TVM_SETITEMW) {
-            ++g_writes;
-        }
-        return CallWindowProcA(g_previous, window, message, wParam, lParam);
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = CallWindowProcA(g_previous, window, message, wParam, lParam);
+        g_observer(window, message);
+        return result;
     }
-    static inline int g_writes = 0;
+    static inline Observer g_observer = nullptr;
     static inline WNDPROC g_previous = nullptr;
     HWND tree_;
     WNDPROC previous_;
 };
+
+int g_textWrites = 0;
 
 } // namespace
 
@@ -222,14 +225,17 @@ TEST_F(LiveTest, TheSweepLeavesANodeWithALongTextAlone) {
     ASSERT_NE(NodeOf(window), nullptr);
     ASSERT_NE(Read(window).text.find(testwin::Utf8(std::wstring(1024, L'\u6D4B'))),
               std::string::npos);
-    const NodeTextWrites writes(Tree());
+    g_textWrites = 0;
+    const TreeSpy writes(Tree(), [](HWND, UINT message) {
+        g_textWrites += message == TVM_SETITEMA || message == TVM_SETITEMW;
+    });
     ValidateRect(Tree(), nullptr);
     // Twenty sweeps over every window.
     const std::size_t ticksPerSweep = main_->tvTree.Count() / 200 + 1;
     for (std::size_t tick = 0; tick < 20 * ticksPerSweep; ++tick) {
         main_->tmrLive.Tick();
     }
-    EXPECT_EQ(NodeTextWrites::Writes(), 0);
+    EXPECT_EQ(g_textWrites, 0);
     EXPECT_FALSE(GetUpdateRect(Tree(), nullptr, FALSE)); // quiet ticks draw nothing
 }
 
@@ -275,4 +281,59 @@ TEST_F(LiveTest, ATickRepaintsFromTheRowsItChangedDown) {
     ASSERT_TRUE(GetUpdateRect(Tree(), &update, FALSE));
     EXPECT_EQ(update.top, earlyRow.top);
     EXPECT_EQ(update.bottom, client.bottom);
+}
+
+namespace {
+
+// Where the tree's vertical scroll bar's thumb is, as the system has it.
+std::pair<int, int> ThumbOf(HWND tree) {
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    GetScrollBarInfo(tree, OBJID_VSCROLL, &bar);
+    return {bar.xyThumbTop, bar.xyThumbBottom};
+}
+
+std::pair<int, int> g_thumbDrawn;
+
+} // namespace
+
+// A burst's ticks may leave the scroll bars to wait, drawn as they were; the first quiet tick
+// draws them as they are, and so does turning the live tree off.
+TEST_F(LiveTest, ScrollBarsLeftToWaitByABurstAreDrawnOnceItEnds) {
+    g_thumbDrawn = ThumbOf(Tree());
+    const TreeSpy frames(Tree(), [](HWND tree, UINT message) {
+        if (message == WM_NCPAINT) {
+            g_thumbDrawn = ThumbOf(tree);
+        }
+    });
+    // Ticks over twenty new windows at a time, a burst's, until one leaves the scroll bars as
+    // they were drawn (they are drawn at most once a second). Ticks come from here alone.
+    const auto burstUntilTheBarsWait = [this] {
+        main_->tmrLive.SetEnabled(false);
+        for (int burst = 0; burst < 10 && g_thumbDrawn == ThumbOf(Tree()); ++burst) {
+            HWND last = nullptr;
+            for (int i = 0; i < 20; ++i) {
+                last = Make();
+            }
+            for (int i = 0; i < 5; ++i) {
+                Sleep(20);
+                tk::DoEvents(); // their reports come in
+            }
+            for (int tick = 0; tick < 100 && !NodeOf(last); ++tick) {
+                main_->tmrLive.Tick();
+            }
+            ASSERT_NE(NodeOf(last), nullptr);
+            tk::DoEvents(); // a tree redrawn whole is painted
+        }
+        ASSERT_NE(g_thumbDrawn, ThumbOf(Tree())) << "no tick left the scroll bars to wait";
+    };
+    burstUntilTheBarsWait();
+    main_->tmrLive.Tick(); // reports that came late
+    main_->tmrLive.Tick(); // none: a quiet tick
+    tk::DoEvents();
+    EXPECT_EQ(g_thumbDrawn, ThumbOf(Tree()));
+
+    burstUntilTheBarsWait();
+    Choose(main_->mnuLiveUpdate);
+    EXPECT_EQ(g_thumbDrawn, ThumbOf(Tree()));
 }
