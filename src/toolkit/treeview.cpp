@@ -350,7 +350,7 @@ bool SameParts(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
 // them on the spot, which under Wine costs 15 to 20 ms on a visible window.
 TreeView::BulkUpdate::BulkUpdate(TreeView& tree, BulkScope scope)
     : tree_(tree), scope_(scope), firstVisible_(tree.FirstVisible()),
-      scrollBars_(ReadScrollBars()) {
+      scrollBars_(scope == BulkScope::Refill ? ReadScrollBars() : std::nullopt) {
     GetClientRect(tree_.hWnd(), &client_);
     SendMessageA(tree_.hWnd(), WM_SETREDRAW, FALSE, 0);
     if (scope_ == BulkScope::Refill) {

@@ -104,7 +104,7 @@ class TreeView : public Control {
         std::optional<std::vector<HTREEITEM>> rows_;
         HTREEITEM firstVisible_;
         RECT client_{};
-        ScrollBars scrollBars_;
+        ScrollBars scrollBars_; // as the update began; read for a refill only
         std::chrono::milliseconds scrollBarsWait_{0};
     };
     // Draws the scroll bars that a bulk update let wait, if any.

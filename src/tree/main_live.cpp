@@ -20,7 +20,7 @@ using Clock = std::chrono::steady_clock;
 // What one tick may spend, so that a burst of windows never holds up the message loop.
 constexpr auto kBatchTime = std::chrono::milliseconds(30);
 // Ticks come ten times a second; while windows come in a burst, four times: a tick costs the
-// tree a layout and often its scroll bars a repaint however few windows it brings.
+// tree a layout however few windows it brings.
 constexpr UINT kQuietInterval = 100;
 constexpr UINT kBurstInterval = 250;
 // While windows come in a burst, the sweep waits for a quiet tick, or this long at most: the
